@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+
+#include "game/session/core/GameState.h"
+
+namespace orbo {
+
+// Sound effect slots, in the order their files are loaded.
+namespace Effect {
+constexpr int KettleTaken = 0;
+constexpr int Shot = 1;
+constexpr int LifeLost = 2;
+constexpr int LevelUp = 3;
+constexpr int HoleClosed = 4;  // also a stuck cop sent back
+constexpr int CopTakesKettle = 5;
+constexpr int CopDropsKettle = 6;
+}  // namespace Effect
+
+inline constexpr std::array<const char*, 7> EffectFiles = {
+    "\\звуки\\чайник.wav", "\\звуки\\выстрел.wav", "\\звуки\\проиграл.wav", "\\звуки\\наверх.wav",
+    "\\звуки\\зелень.wav", "\\звуки\\коп.wav",     "\\звуки\\оставил.wav",
+};
+
+inline void playEffect(Game& game, int index) {
+    if (game.settings.soundOn) game.platform.sound.play(index);
+}
+
+}  // namespace orbo

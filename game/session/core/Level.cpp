@@ -1,0 +1,116 @@
+#include "game/session/core/Level.h"
+
+#include <string>
+
+#include "common/LevelFile.h"
+#include "common/Paths.h"
+#include "game/session/core/Effects.h"
+#include "game/session/core/Screen.h"
+
+namespace orbo {
+namespace {
+
+constexpr int ScrollStepMs = 50;
+
+void placeUnit(Unit& unit, const char* name, int col, int row, double x, double y, int spriteSet) {
+    unit.name = name;
+    unit.col = col;
+    unit.row = row;
+    unit.x = x;
+    unit.y = y;
+    unit.spriteSet = spriteSet;
+    unit.phase = 0;
+}
+
+void copyGridToStrip(Game& game, int offset) {
+    for (int row = 0; row < FieldRows; ++row)
+        for (int col = 0; col < FieldColumns; ++col) game.scrollStrip.set(col, offset + row, game.tileMap.at(col, row));
+}
+
+void drawStrip(Game& game, int offset) {
+    Display& display = game.platform.display;
+    for (int row = 0; row < FieldRows; ++row) {
+        for (int col = 0; col < FieldColumns; ++col) {
+            const std::int32_t code = game.scrollStrip.at(col, offset + row);
+            if (code < 0 || code >= static_cast<int>(game.spriteSets.size())) continue;
+            const auto& picture = game.spriteSets[static_cast<std::size_t>(code)].frames[0];
+            if (picture) display.bltFast(col * CellWidth, row * CellHeight, *picture, makeRect(0, 0, CellWidth, CellHeight));
+        }
+    }
+}
+
+}  // namespace
+
+std::filesystem::path programPath(const Game& game, std::string_view relative) {
+    return resolveProgramPath(game.platform.programDir, relative);
+}
+
+void loadLevel(Game& game) {
+    const auto file = programPath(game, "\\Этажи\\Orbo" + std::to_string(game.progress.level) + ".orb");
+    std::error_code error;
+    const auto rows = std::filesystem::is_regular_file(file, error) ? readLevelFile(file) : std::nullopt;
+    if (!rows) {
+        game.platform.messages.show(FileNotFoundText + displayPath(file), MessageIcon::Critical);
+        game.session.quit = true;
+        return;
+    }
+    for (int row = 0; row < FieldRows; ++row) {
+        for (int col = 0; col < FieldColumns; ++col) {
+            const std::int32_t code = (*rows)[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+            // Codes past Kettle cannot be drawn or refilled: the game plays them as Empty.
+            game.tileMap.set(col, row, code <= Kettle ? code : Empty);
+        }
+    }
+    game.carrying[1] = 0;
+    game.carrying[2] = 0;
+    for (auto& hole : game.holeTable) hole.openedAt = 0;
+}
+
+void placeUnits(Game& game) {
+    Unit& hero = game.units[HeroSlot];
+    placeUnit(hero, HeroName, 1, 14, 64.0, 700.0, HeroSpriteSet);
+    hero.dirX = 0;
+    hero.dirY = 0;
+    // The cops start a row below their cell and glide up into it before their first step.
+    placeUnit(game.units[1], CopName, 1, 0, 64.0, 50.0, CopSpriteSet);
+    placeUnit(game.units[2], CopName, 1, 0, 64.0, 50.0, CopSpriteSet);
+}
+
+bool checkLevelCleared(Game& game) {
+    for (int row = 0; row < FieldRows; ++row)
+        for (int col = 0; col < FieldColumns; ++col)
+            if (game.tileMap.at(col, row) == Kettle) return false;
+    for (const std::int32_t carried : game.carrying)
+        if (carried != 0) return false;
+    game.progress.score += 100;
+    advanceLevel(game);
+    return true;
+}
+
+void advanceLevel(Game& game) {
+    game.progress.level += 1;
+    if (game.progress.level == game.session.levelCount) game.progress.level = 0;
+    playEffect(game, Effect::LevelUp);
+    scrollToNextLevel(game);
+    placeUnits(game);
+    loadLevel(game);
+}
+
+void scrollToNextLevel(Game& game) {
+    int offset = 16;
+    for (int pass = 0; pass < 2; ++pass) {
+        copyGridToStrip(game, offset);
+        offset = 0;
+        loadLevel(game);
+    }
+    Display& display = game.platform.display;
+    for (offset = 16; offset >= 0; --offset) {
+        drawStrip(game, offset);
+        const bool shown = flipScreen(game);
+        game.platform.clock.sleep(ScrollStepMs);
+        display.clearBackBuffer();
+        if (!shown) break;
+    }
+}
+
+}  // namespace orbo

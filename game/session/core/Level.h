@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "game/session/core/GameState.h"
+
+namespace orbo {
+
+inline constexpr const char* FileNotFoundText = "Фаил не найден ";
+inline constexpr const char* PathNotFoundText = "Путь не найден ";
+
+// A program-relative name such as "\\графика\\Коп.bmp" as a real path.
+std::filesystem::path programPath(const Game& game, std::string_view relative);
+
+// Reads the file of level `level` into the grid, or reports it missing and ends the session.
+void loadLevel(Game& game);
+
+// The hero and both cops back on their start cells.
+void placeUnits(Game& game);
+
+// After the hero took a kettle: with none left on the field or carried, scores
+// the level and moves on to the next one. True when it did.
+bool checkLevelCleared(Game& game);
+
+void advanceLevel(Game& game);
+void scrollToNextLevel(Game& game);
+
+}  // namespace orbo

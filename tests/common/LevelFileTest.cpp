@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "common/LevelFile.h"
+#include "common/Paths.h"
+#include "tests/common/TempDir.h"
+
+namespace orbo {
+namespace {
+
+LevelRow row(std::initializer_list<int> codes) {
+    LevelRow result{};
+    std::size_t i = 0;
+    for (const int code : codes) result[i++] = code;
+    return result;
+}
+
+TEST(LevelRow, ReadsDigitsAndGivesZeroForAnythingElse) {
+    EXPECT_EQ(parseLevelRow("12"), row({1, 2}));
+    EXPECT_EQ(parseLevelRow("1111x111"), row({1, 1, 1, 1, 0, 1, 1, 1}));
+    EXPECT_EQ(parseLevelRow("1111 111"), row({1, 1, 1, 1, 0, 1, 1, 1}));
+    EXPECT_EQ(parseLevelRow("55555555555555559999"), row({5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}));
+    EXPECT_EQ(parseLevelRow(""), LevelRow{});
+}
+
+TEST(LevelRow, ReadsTheLineAsOneTextField) {
+    EXPECT_EQ(parseLevelRow(" \t 34"), row({3, 4})) << "leading blanks and tabs are skipped";
+    EXPECT_EQ(parseLevelRow("12,34"), row({1, 2})) << "the field ends at a comma";
+    EXPECT_EQ(parseLevelRow("1 2"), row({1, 0, 2})) << "inner blanks are characters";
+}
+
+class LevelFileTest : public ::testing::Test {
+protected:
+    std::filesystem::path write(const std::string& name, const std::string& text) {
+        const auto file = dir.path() / name;
+        std::ofstream(file, std::ios::binary) << text;
+        return file;
+    }
+    TempDir dir;
+};
+
+TEST_F(LevelFileTest, ShortFilesReadMissingRowsAsEmptyAndAnyLineEndWorks) {
+    const auto rows = readLevelFile(write("a.orb", "5\r\n03\n004\r7"));
+    ASSERT_TRUE(rows);
+    EXPECT_EQ((*rows)[0], row({5}));
+    EXPECT_EQ((*rows)[1], row({0, 3}));
+    EXPECT_EQ((*rows)[2], row({0, 0, 4}));
+    EXPECT_EQ((*rows)[3], row({7}));
+    for (std::size_t r = 4; r < rows->size(); ++r) EXPECT_EQ((*rows)[r], LevelRow{}) << "row " << r;
+}
+
+TEST_F(LevelFileTest, ExtraLinesAndHugeLinesAreIgnored) {
+    std::string text = std::string(100000, '1') + "\r\n";
+    for (int i = 0; i < 30; ++i) text += "2222222222222222\r\n";
+    const auto rows = readLevelFile(write("big.orb", text));
+    ASSERT_TRUE(rows);
+    EXPECT_EQ((*rows)[0], row({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ((*rows)[14][15], 2);
+}
+
+TEST_F(LevelFileTest, MissingFileGivesNothing) { EXPECT_FALSE(readLevelFile(dir.path() / "nope.orb")); }
+
+TEST_F(LevelFileTest, WrittenLevelReadsBackIdentically) {
+    EditorGrid grid;
+    for (int r = 0; r < FieldRows; ++r)
+        for (int c = 0; c < FieldColumns; ++c) grid.set(c, r, (r * 7 + c) % 10);
+    const std::string text = formatLevel(grid);
+    EXPECT_EQ(text.size(), 270u);
+    EXPECT_EQ(text.substr(0, 18), "0123456789012345\r\n");
+    const auto rows = readLevelFile(write("round.orb", text));
+    ASSERT_TRUE(rows);
+    for (int r = 0; r < FieldRows; ++r)
+        for (int c = 0; c < FieldColumns; ++c) EXPECT_EQ((*rows)[r][c], grid.at(c, r));
+}
+
+TEST_F(LevelFileTest, SaveNumbersAfterTheFilesPresentAndNeverOverwrites) {
+    for (int i = 0; i < 5; ++i) write("Orbo" + std::to_string(i) + ".orb", "1\r\n");
+    std::filesystem::create_directory(dir.path() / "sub");
+    EditorGrid grid;
+    grid.set(0, 0, Brick);
+
+    const SaveResult first = saveEditorLevel(dir.path(), grid);
+    ASSERT_TRUE(first.saved);
+    EXPECT_EQ(first.path.filename(), std::filesystem::path("Этаж5.orb"));
+    EXPECT_EQ(saveEditorLevel(dir.path(), grid).path.filename(), std::filesystem::path("Этаж6.orb"));
+
+    // Seven files now; with one deleted the count points at Этаж6.orb, which is taken.
+    std::filesystem::remove(dir.path() / "Orbo0.orb");
+    const SaveResult third = saveEditorLevel(dir.path(), grid);
+    EXPECT_EQ(third.path.filename(), std::filesystem::path("Этаж7.orb"));
+    std::ifstream in(first.path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), formatLevel(grid));
+    EXPECT_EQ(countFiles(dir.path()), 7);
+}
+
+TEST_F(LevelFileTest, SaveIntoMissingFolderNamesTheFolder) {
+    const SaveResult result = saveEditorLevel(dir.path() / "этажи", EditorGrid{});
+    EXPECT_FALSE(result.saved);
+    EXPECT_EQ(result.path, dir.path() / "этажи");
+}
+
+}  // namespace
+}  // namespace orbo
