@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string_view>
+
+#include "game/session/core/GameState.h"
+
+// What the play session asks of the screen, the sprites and the sound.
+namespace orbo {
+
+// Sets up the screen, the keyboard and the sound effects for a session. Without a
+// sound device the player is told once and the session runs silently. False when
+// the screen cannot be set up: that has been reported and the session must end.
+bool initDirectX(Game& game);
+
+// Gives the desktop back and releases the screen and the sound device.
+void releaseDirectX(Game& game);
+
+// Shows the title picture while the session loads. False when it cannot be shown:
+// that has been reported and the session must end.
+bool showTitle(Game& game);
+
+// Loads every tile, hero and cop picture into the sprite sets. False when a
+// picture is missing or unreadable: that has been reported and the session must end.
+bool loadSprites(Game& game);
+
+// One animation step of a sprite set.
+void advanceFrame(Game& game, int set);
+
+// Composes one picture of the game on the back buffer.
+void drawFrame(Game& game);
+
+// Measures the frame rate over the calls and writes it at (x, y).
+void drawFps(Game& game, int x, int y);
+
+void initMusic(Game& game);
+void playMusic(Game& game, std::string_view name);
+void stopMusic(Game& game);
+
+}  // namespace orbo
