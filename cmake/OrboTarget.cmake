@@ -1,3 +1,4 @@
+# Contributors: read NOTES.md at the project root first (house rules).
 # Warnings are errors in the project's own code.
 function(orbo_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
