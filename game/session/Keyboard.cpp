@@ -1,0 +1,75 @@
+#include "game/session/Keyboard.h"
+
+#include "game/presentation/Presentation.h"
+#include "game/rules/Pickups.h"
+#include "game/rules/Shots.h"
+#include "game/session/core/Level.h"
+#include "game/session/core/ScanCodes.h"
+
+namespace orbo {
+namespace {
+
+constexpr std::uint32_t NewHeroWaitMs = 1000;
+constexpr int HelpLineHeight = 20;
+
+enum class Scan { Continue, Stop };
+
+void saveAndLeave(Game& game) {
+    GameProgress& progress = game.progress;
+    progress.savedLives = progress.lives;
+    progress.savedScore = progress.score;
+    progress.savedLevel = progress.level;
+    progress.canContinue = true;
+    game.session.quit = true;
+}
+
+void steerHero(Game& game, int dirX, int dirY) {
+    Unit& hero = game.units[HeroSlot];
+    hero.dirX = dirX;
+    hero.dirY = dirY;
+}
+
+void drawHelp(Game& game) {
+    int y = 0;
+    for (const char* line : HelpLines) {
+        game.platform.display.drawText(0, y, line);
+        y += HelpLineHeight;
+    }
+}
+
+Scan runCommand(Game& game, int key) {
+    switch (key) {
+    case ScanCode::Left: steerHero(game, -1, 0); return Scan::Stop;
+    case ScanCode::Right: steerHero(game, 1, 0); return Scan::Stop;
+    case ScanCode::Up: steerHero(game, 0, -1); return Scan::Stop;
+    case ScanCode::Down: steerHero(game, 0, 1); return Scan::Stop;
+    case ScanCode::F: drawFps(game, 950, 0); return Scan::Continue;
+    case ScanCode::Equals: advanceLevel(game); return Scan::Stop;
+    case ScanCode::R:
+        game.platform.clock.sleep(NewHeroWaitMs);
+        loseLife(game);
+        return Scan::Stop;
+    case ScanCode::P: game.session.paused = true; return Scan::Continue;
+    case ScanCode::F1: drawHelp(game); return Scan::Continue;
+    case ScanCode::Q: shoot(game, -1); return Scan::Stop;
+    case ScanCode::W: shoot(game, 1); return Scan::Stop;
+    default: return Scan::Continue;
+    }
+}
+
+}  // namespace
+
+void handleKeyboard(Game& game) {
+    KeyState keys{};
+    // A keyboard that cannot say what is held gives no commands this pass.
+    if (!game.platform.keyboard.readState(keys)) return;
+
+    for (int key = 0; key < static_cast<int>(keys.size()); ++key) {
+        if (keys[static_cast<std::size_t>(key)] == 0) continue;
+        if (key == ScanCode::Escape) saveAndLeave(game);
+        if (game.session.paused && key != 0 && key != ScanCode::P) game.session.paused = false;
+        if (runCommand(game, key) == Scan::Stop) return;
+    }
+}
+
+}  // namespace orbo

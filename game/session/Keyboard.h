@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+
+#include "game/session/core/GameState.h"
+
+namespace orbo {
+
+inline constexpr std::array<const char*, 9> HelpLines = {
+    "Клавиши управления игрой",
+    "Esc-выход из игры",
+    "F1-данная помощь",
+    "p-пауза",
+    "Стрелки-передвижение юнита",
+    "q-выстрел влево",
+    "w-выстрел вправо",
+    "f-кадров в секунду",
+    "r-новый игрок",
+};
+
+// Reads the keyboard once and carries out the commands of the keys held down.
+void handleKeyboard(Game& game);
+
+}  // namespace orbo

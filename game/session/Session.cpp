@@ -1,0 +1,131 @@
+#include "game/session/Session.h"
+
+#include "common/Paths.h"
+#include "game/presentation/Presentation.h"
+#include "game/rules/Cops.h"
+#include "game/rules/Movement.h"
+#include "game/rules/Pickups.h"
+#include "game/rules/Shots.h"
+#include "game/session/Keyboard.h"
+#include "game/session/core/Level.h"
+#include "game/session/core/Screen.h"
+
+namespace orbo {
+namespace {
+
+inline constexpr const char* PauseText = "Игра остановлена, нажмите любую клавишу для продолжения игры.";
+inline constexpr const char* TuneName = "музон0.mid";
+constexpr std::uint32_t TitleWaitMs = 1000;
+constexpr std::uint32_t KettleTimerMs = 10;
+constexpr float LivesAtStart = 10.0f;
+
+bool countLevels(Game& game) {
+    const auto folder = programPath(game, "\\этажи");
+    const auto count = countFiles(folder);
+    if (!count) {
+        game.platform.messages.show(PathNotFoundText + displayPath(folder), MessageIcon::Critical);
+        game.session.quit = true;
+        return false;
+    }
+    game.session.levelCount = *count;
+    return true;
+}
+
+void startOrResume(Game& game) {
+    GameProgress& progress = game.progress;
+    if (progress.canContinue) {
+        // Everything else (grid, units, holes, kettles carried) is as the last session left it.
+        progress.score = progress.savedScore;
+        progress.lives = progress.savedLives;
+        progress.level = progress.savedLevel;
+        return;
+    }
+    progress.score = 0;
+    progress.lives = LivesAtStart;
+    progress.level = 0;
+    loadLevel(game);
+    placeUnits(game);
+}
+
+// The game screen's 10 ms timer animates the kettles; like any window timer it
+// fires at most once each time messages are let through.
+void runKettleTimer(Game& game) {
+    const std::uint32_t now = game.platform.clock.tickCount();
+    if (elapsedMs(now, game.lastKettleTick) < KettleTimerMs) return;
+    game.lastKettleTick = now;
+    for (int row = 0; row < FieldRows; ++row)
+        for (int col = 0; col < FieldColumns; ++col)
+            if (game.tileMap.at(col, row) == Kettle) advanceFrame(game, Kettle);
+}
+
+void runClocks(Game& game) {
+    TickClock& clock = game.platform.clock;
+    SessionState& session = game.session;
+    const double glideInterval = 200.0 / game.settings.speed;
+    const double stepInterval = 400.0 / game.settings.speed;
+
+    if (elapsedMs(clock.tickCount(), session.lastGlideTick) > glideInterval) {
+        session.lastGlideTick = clock.tickCount();
+        glideUnits(game);
+    }
+    if (elapsedMs(clock.tickCount(), session.lastStepTick) > stepInterval) {
+        session.lastStepTick = clock.tickCount();
+        for (int unit = 0; unit <= 2; ++unit) {
+            stepUnit(game, unit);
+            if (unit > 0) steerCop(game, unit);
+        }
+    }
+}
+
+void playPass(Game& game) {
+    Platform& platform = game.platform;
+    platform.events.pumpMessages();
+    runKettleTimer(game);
+    if (game.settings.musicOn && !platform.music.isPlaying()) playMusic(game, TuneName);
+    if (!game.session.paused) {
+        runClocks(game);
+        refillHoles(game);
+        checkCapture(game);
+    }
+    drawFrame(game);
+    if (game.session.paused) platform.display.drawText(300, 330, PauseText);
+    handleKeyboard(game);
+    flipScreen(game);
+    platform.display.clearBackBuffer();
+}
+
+// Everything between the set-up and the loop; false when the session cannot go on.
+bool prepareSession(Game& game) {
+    Platform& platform = game.platform;
+    if (!initDirectX(game)) return false;
+    platform.display.showPointer(false);
+    if (!showTitle(game)) return false;
+    initMusic(game);
+    if (game.settings.musicOn) playMusic(game, TuneName);
+    if (!loadSprites(game)) return false;
+    platform.clock.sleep(TitleWaitMs);
+    return true;
+}
+
+}  // namespace
+
+void НачалоИгры(Game& game) {
+    Platform& platform = game.platform;
+    game.session.quit = false;
+    platform.random.seedFromTimeOfDay();
+    game.session.cellWidth = static_cast<float>(CellWidth);
+    game.session.cellHeight = static_cast<float>(CellHeight);
+    if (!countLevels(game)) return;
+    game.lastKettleTick = platform.clock.tickCount();
+
+    if (prepareSession(game)) {
+        startOrResume(game);
+        while (!game.session.quit) playPass(game);
+    }
+
+    stopMusic(game);
+    releaseDirectX(game);
+    platform.display.showPointer(true);
+}
+
+}  // namespace orbo

@@ -1,0 +1,139 @@
+#include "game/rules/Cops.h"
+#include "tests/rules/RulesFixture.h"
+
+namespace orbo {
+namespace {
+
+class CopsTest : public RulesTest {
+protected:
+    // Steers the cop from the same place many times and counts its choices.
+    struct Choices {
+        int left = 0, right = 0, up = 0, down = 0, none = 0;
+    };
+    Choices steerMany(int slot, int col, int row, int times) {
+        Choices choices;
+        for (int i = 0; i < times; ++i) {
+            put(slot, col, row);
+            steerCop(*game, slot);
+            const Unit& c = cop(slot);
+            if (c.dirX == -1) ++choices.left;
+            if (c.dirX == 1) ++choices.right;
+            if (c.dirY == -1) ++choices.up;
+            if (c.dirY == 1) ++choices.down;
+            if (c.dirX == 0 && c.dirY == 0) ++choices.none;
+            EXPECT_FALSE(c.dirX != 0 && c.dirY != 0) << "at most one intention";
+        }
+        return choices;
+    }
+    static constexpr int Calls = 4000;
+    // Five standard deviations of a fraction near one half over Calls draws.
+    static constexpr double Tolerance = 0.04;
+};
+
+TEST_F(CopsTest, SameRowDumbCopsMoveOnHalfTheCallsSmartCopsAlways) {
+    setGrid({"", "", "", "", "0000000000000000", "1111111111111111"});
+    put(HeroSlot, 10, 4);
+    const Choices dumb = steerMany(2, 3, 4, Calls);
+    EXPECT_NEAR(dumb.right / double(Calls), 0.5, Tolerance);
+    EXPECT_EQ(dumb.right + dumb.none, Calls);
+
+    game->settings.smartCops = 1;
+    const Choices smart = steerMany(2, 3, 4, Calls);
+    EXPECT_EQ(smart.right, Calls);
+}
+
+TEST_F(CopsTest, ASmartCopUnderTheHeroWandersAnEighthOfTheTimeEachWay) {
+    game->settings.smartCops = 1;
+    setGrid({"", "", "", "", "", "", "", "", "", "", "0000000000000000", "1111111111111111"});
+    put(HeroSlot, 6, 2);
+    const Choices choices = steerMany(2, 6, 10, Calls);
+    EXPECT_NEAR(choices.left / double(Calls), 0.125, Tolerance / 2);
+    EXPECT_NEAR(choices.right / double(Calls), 0.125, Tolerance / 2);
+    EXPECT_NEAR(choices.up / double(Calls), 0.75, Tolerance);
+}
+
+TEST_F(CopsTest, DiagonalChoiceIsACoinInBothModes) {
+    setGrid({"", "", "", "", "", "", "", "", "", "", "0000000000000000", "1111111111111111"});
+    put(HeroSlot, 12, 2);
+    for (int smart : {0, 1}) {
+        game->settings.smartCops = smart;
+        const Choices choices = steerMany(2, 4, 10, Calls);
+        EXPECT_NEAR(choices.right / double(Calls), 0.5, Tolerance) << "smart " << smart;
+        EXPECT_EQ(choices.right + choices.up, Calls);
+    }
+}
+
+TEST_F(CopsTest, FirstCopFollowsLaddersAndBarsTowardsTheHero) {
+    setGrid({"", "", "0000000000000000", "0003000000000000", "0003444400000000", "1113111111111111"});
+    put(HeroSlot, 9, 2);
+    for (int i = 0; i < 50; ++i) {
+        put(1, 3, 3);
+        steerCop(*game, 1);
+        EXPECT_EQ(cop(1).dirY, -1) << "climbs towards the hero's row";
+        put(1, 5, 4);
+        steerCop(*game, 1);
+        EXPECT_EQ(cop(1).dirX, 1) << "moves along the bar towards him";
+    }
+    // The second cop has no such preference: on the ladder it climbs only on the coin.
+    const Choices second = steerMany(2, 3, 3, 400);
+    EXPECT_GT(second.right, 100);
+    EXPECT_GT(second.up, 100);
+}
+
+TEST_F(CopsTest, SecondCopDropsTowardsAHeroBelowWhenTheCellBelowIsOpen) {
+    setGrid({"", "", "0000000000000000", "0003000000000000", "0001000000000000", "", "", "", "", "", "",
+             "", "", "", "1111111111111111"});
+    put(HeroSlot, 9, 13);
+    const Choices onLadderTop = steerMany(2, 3, 2, 200);
+    EXPECT_EQ(onLadderTop.down, 200);
+    const Choices onLadder = steerMany(2, 3, 3, 400);
+    EXPECT_GT(onLadder.right, 100) << "brick below: the coin decides";
+    EXPECT_GT(onLadder.down, 100);
+}
+
+TEST_F(CopsTest, OnlyASmartFirstCopGivesUpASideStepAboveAHole) {
+    setGrid({"", "", "", "", "0000000000000000", "1111161111111111"});
+    put(HeroSlot, 10, 4);
+    game->settings.smartCops = 1;
+    const Choices smart = steerMany(1, 4, 4, 200);
+    EXPECT_EQ(smart.none, 200) << "same row: no vertical move either";
+    const Choices second = steerMany(2, 4, 4, 200);
+    EXPECT_EQ(second.right, 200);
+    game->settings.smartCops = 0;
+    const Choices dumb = steerMany(1, 4, 4, 400);
+    EXPECT_GT(dumb.right, 100);
+}
+
+TEST_F(CopsTest, AWalledInSmartCopIsSentBackWithASound) {
+    setGrid({"", "", "", "", "0000010000000000", "0000101000000000", "0000010000000000"});
+    put(HeroSlot, 10, 14);
+    game->settings.smartCops = 0;
+    put(1, 5, 5);
+    steerCop(*game, 1);
+    EXPECT_EQ(cop(1).col, 5) << "dumb cops just stay";
+
+    game->settings.smartCops = 1;
+    put(1, 5, 5);
+    machine.sound.takePlayed();
+    steerCop(*game, 1);
+    EXPECT_EQ(cop(1).col, 1);
+    EXPECT_EQ(cop(1).row, 0);
+    EXPECT_EQ(cop(1).x, 64.0);
+    EXPECT_EQ(cop(1).y, 50.0);
+    EXPECT_EQ(machine.sound.played(), std::vector<int>{4});
+}
+
+TEST_F(CopsTest, NoCallDrawsMoreThanThreeNumbers) {
+    game->settings.smartCops = 1;
+    setGrid({"", "", "", "", "", "", "", "", "", "", "0000000000000000", "1111111111111111"});
+    put(HeroSlot, 6, 2);
+    for (int i = 0; i < 200; ++i) {
+        const int before = machine.random.draws();
+        put(2, 6, 10);
+        steerCop(*game, 2);
+        EXPECT_LE(machine.random.draws() - before, 3);
+    }
+}
+
+}  // namespace
+}  // namespace orbo

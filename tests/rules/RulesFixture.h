@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string_view>
+
+#include "game/rules/Movement.h"
+#include "game/session/core/GameState.h"
+#include "game/session/core/Level.h"
+#include "game/session/fakes/Fakes.h"
+#include "tests/common/TempDir.h"
+
+namespace orbo {
+
+// A game on a hand-built grid, its units at rest where a test puts them.
+class RulesTest : public ::testing::Test {
+protected:
+    RulesTest() : machine(dir.path()), game(std::make_unique<Game>(machine.platform)) {
+        game->settings.soundOn = true;
+        game->settings.speed = 2;
+        game->progress.lives = 10.0f;
+    }
+
+    // Rows from the top, one digit per cell; rows and columns not given are Empty.
+    void setGrid(std::initializer_list<std::string_view> rows) {
+        int row = 0;
+        for (const std::string_view text : rows) {
+            for (int col = 0; col < static_cast<int>(text.size()) && col < FieldColumns; ++col)
+                game->tileMap.set(col, row, text[static_cast<std::size_t>(col)] - '0');
+            ++row;
+        }
+    }
+
+    Unit& put(int slot, int col, int row) {
+        Unit& unit = game->units[static_cast<std::size_t>(slot)];
+        unit.name = slot == HeroSlot ? HeroName : CopName;
+        unit.col = col;
+        unit.row = row;
+        unit.x = col * 64.0;
+        unit.y = row * 50.0;
+        return unit;
+    }
+
+    Unit& hero() { return game->units[HeroSlot]; }
+    Unit& cop(int slot) { return game->units[static_cast<std::size_t>(slot)]; }
+
+    // Slides every unit until it rests in its cell.
+    void glideToRest() {
+        for (int tick = 0; tick < 8; ++tick) glideUnits(*game);
+    }
+
+    TempDir dir;
+    fake::Machine machine;
+    std::unique_ptr<Game> game;
+};
+
+}  // namespace orbo
