@@ -1,0 +1,18 @@
+#include "editor/EditorDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace orbo {
+
+QString QtEditorDialogs::chooseFileToOpen(QWidget* parent, const QString& startFolder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter);
+}
+
+void QtEditorDialogs::showMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace orbo
