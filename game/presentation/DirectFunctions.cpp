@@ -1,0 +1,48 @@
+#include <cstddef>
+
+#include "game/presentation/Pictures.h"
+#include "game/presentation/Presentation.h"
+#include "game/presentation/ScreenSize.h"
+#include "game/session/core/Effects.h"
+#include "game/session/core/Level.h"
+#include "game/session/core/Screen.h"
+
+namespace orbo {
+namespace {
+
+constexpr const char* NoSoundCardText = "Звуковая карта используется или отсутствует. Игра будет без звука.";
+
+}  // namespace
+
+bool initDirectX(Game& game) {
+    Platform& platform = game.platform;
+    // Told before the screen goes full screen, so the player can read it.
+    if (!platform.sound.open()) {
+        platform.messages.show(NoSoundCardText, MessageIcon::None);
+        game.settings.soundOn = false;
+    }
+    for (std::size_t slot = 0; slot < EffectFiles.size(); ++slot)
+        platform.sound.load(static_cast<int>(slot), programPath(game, EffectFiles[slot]));
+    if (!platform.display.open()) {
+        platform.messages.show(platform.display.lastError(), MessageIcon::Critical);
+        game.session.quit = true;
+        return false;
+    }
+    return true;
+}
+
+void releaseDirectX(Game& game) {
+    game.platform.display.close();
+    game.platform.sound.close();
+}
+
+bool showTitle(Game& game) {
+    const auto title = loadPicture(game, ScreenWidth, ScreenHeight, TitlePicture);
+    if (!title) return false;
+    Display& display = game.platform.display;
+    display.clearBackBuffer();
+    display.bltFast(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
+    return flipScreen(game);
+}
+
+}  // namespace orbo

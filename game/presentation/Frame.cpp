@@ -1,0 +1,92 @@
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "game/presentation/Presentation.h"
+#include "game/rules/Movement.h"
+
+namespace orbo {
+namespace {
+
+// Colours as 0x00BBGGRR: the 16-colour palette's light red and bright white.
+constexpr std::uint32_t LightRed = 0x0000FF;
+constexpr std::uint32_t BrightWhite = 0xFFFFFF;
+constexpr int SeparatorWidth = 5;
+
+// Nearest integer, halves to even.
+int roundHalfEven(double value) {
+    if (!std::isfinite(value)) return 0;
+    const double rounded = std::nearbyint(value);
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::fmax(lowest, std::fmin(highest, rounded)));
+}
+
+const Surface* spriteFrame(const Game& game, std::int32_t set, std::int32_t frame) {
+    if (set < 0 || set >= static_cast<int>(game.spriteSets.size())) return nullptr;
+    const auto& frames = game.spriteSets[static_cast<std::size_t>(set)].frames;
+    if (frame < 0 || frame >= static_cast<int>(frames.size())) return nullptr;
+    return frames[static_cast<std::size_t>(frame)].get();
+}
+
+std::string shortestForm(float value) {
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return std::string(digits, end);
+}
+
+void drawTiles(Game& game, double cellWidth, double cellHeight, const Rect& cell) {
+    Display& display = game.platform.display;
+    for (int row = 0; row < FieldRows; ++row) {
+        for (int col = 0; col < FieldColumns; ++col) {
+            const std::int32_t code = game.tileMap.at(col, row);
+            if (code < 0 || code >= static_cast<int>(game.spriteSets.size())) continue;
+            const Surface* tile = spriteFrame(game, code, game.spriteSets[static_cast<std::size_t>(code)].currentFrame);
+            if (tile) display.bltFast(roundHalfEven(col * cellWidth), roundHalfEven(row * cellHeight), *tile, cell);
+        }
+    }
+}
+
+// False when the hero's kettle cleared the level: the frame ends there.
+bool drawUnits(Game& game, const Rect& cell) {
+    Display& display = game.platform.display;
+    for (int slot = 0; slot < UnitSlots; ++slot) {
+        if (game.units[static_cast<std::size_t>(slot)].name.empty()) continue;
+        if (updatePose(game, slot)) return false;
+        const Unit& unit = game.units[static_cast<std::size_t>(slot)];
+        const Surface* picture = spriteFrame(game, unit.spriteSet, unit.pose + unit.phase);
+        if (picture) display.bltFast(roundHalfEven(unit.x), roundHalfEven(unit.y), *picture, cell);
+    }
+    return true;
+}
+
+void drawStatusLine(Game& game, double cellWidth, double cellHeight) {
+    Display& display = game.platform.display;
+    const int separatorY = roundHalfEven(FieldRows * cellHeight);
+    display.setForeColor(LightRed);
+    display.setDrawWidth(SeparatorWidth);
+    display.drawLine(0, separatorY, roundHalfEven(FieldColumns * cellWidth), separatorY);
+
+    // White stays in force for the texts drawn over the frame after it.
+    display.setForeColor(BrightWhite);
+    // 15.05 cell heights: 752.5, which rounds to 752.
+    const int textY = roundHalfEven(cellHeight * 301 / 20);
+    const GameProgress& progress = game.progress;
+    display.drawText(roundHalfEven(cellWidth), textY, "Счет: " + std::to_string(progress.score));
+    display.drawText(roundHalfEven(8 * cellWidth), textY, "Игроков: " + shortestForm(progress.lives));
+    display.drawText(roundHalfEven(14 * cellWidth), textY, "Этаж: " + std::to_string(progress.level));
+}
+
+}  // namespace
+
+void drawFrame(Game& game) {
+    const double cellWidth = game.session.cellWidth;
+    const double cellHeight = game.session.cellHeight;
+    const Rect cell = makeRect(0, 0, roundHalfEven(cellWidth), roundHalfEven(cellHeight));
+    drawTiles(game, cellWidth, cellHeight, cell);
+    if (!drawUnits(game, cell)) return;
+    drawStatusLine(game, cellWidth, cellHeight);
+}
+
+}  // namespace orbo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "game/session/core/GameState.h"
+
+namespace orbo {
+
+inline constexpr const char* TitlePicture = "\\графика\\Заставка.bmp";
+inline constexpr const char* UnreadableFileText = "Не удаётся прочитать файл ";
+
+// The picture at width x height with black transparent. A missing or unreadable
+// file is reported, ends the session and gives null.
+std::unique_ptr<Surface> loadPicture(Game& game, int width, int height, std::string_view relative);
+
+}  // namespace orbo

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace orbo {
+
+// The play screen the game composes, whatever the size of the monitor it is shown on.
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+
+}  // namespace orbo
