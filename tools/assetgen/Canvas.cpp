@@ -1,0 +1,110 @@
+#include "tools/assetgen/Canvas.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QPainter>
+#include <algorithm>
+#include <stdexcept>
+
+namespace orbo::assetgen {
+namespace {
+
+// About 72 dpi, so the files carry no trace of the machine's screen.
+constexpr int DotsPerMeter = 2835;
+
+// A pixel covered less than this is left to the background; above it the
+// composited colour is kept, lifted just enough to stay visible in 16-bit.
+constexpr int MinCoverage = 96;
+
+void fixDensity(QImage& picture) {
+    picture.setDotsPerMeterX(DotsPerMeter);
+    picture.setDotsPerMeterY(DotsPerMeter);
+}
+
+void writeFile(const QString& file, const QByteArray& bytes) {
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + file.toStdString());
+}
+
+}  // namespace
+
+QImage newCanvas(int width, int height) {
+    QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    return canvas;
+}
+
+QImage toSprite(const QImage& canvas) {
+    const QImage source = canvas.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage sprite(source.size(), QImage::Format_RGB888);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* out = sprite.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) {
+            const QRgb pixel = in[x];
+            int r = 0, g = 0, b = 0;
+            if (qAlpha(pixel) >= MinCoverage) {
+                r = std::max(qRed(pixel), MinRed);
+                g = std::max(qGreen(pixel), MinGreen);
+                b = std::max(qBlue(pixel), MinBlue);
+            }
+            out[3 * x] = static_cast<uchar>(r);
+            out[3 * x + 1] = static_cast<uchar>(g);
+            out[3 * x + 2] = static_cast<uchar>(b);
+        }
+    }
+    fixDensity(sprite);
+    return sprite;
+}
+
+QImage toOpaque(const QImage& canvas) {
+    QImage picture(canvas.size(), QImage::Format_RGB888);
+    picture.fill(Qt::black);
+    {
+        QPainter painter(&picture);
+        painter.drawImage(0, 0, canvas);
+    }
+    fixDensity(picture);
+    return picture;
+}
+
+void saveBmp(const QImage& picture, const QString& file) {
+    QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    fixDensity(rgb);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!rgb.save(&buffer, "BMP")) throw std::runtime_error("cannot encode BMP " + file.toStdString());
+    writeFile(file, bytes);
+}
+
+QImage saveJpeg(const QImage& picture, const QString& file) {
+    QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    fixDensity(rgb);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!rgb.save(&buffer, "JPEG", 95)) throw std::runtime_error("cannot encode JPEG " + file.toStdString());
+    writeFile(file, bytes);
+    QImage decoded;
+    if (!decoded.loadFromData(bytes, "JPEG")) throw std::runtime_error("cannot decode JPEG " + file.toStdString());
+    return decoded;
+}
+
+std::uint64_t Rng::nextBits() {
+    // splitmix64
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+QColor mix(const QColor& a, const QColor& b, double t) {
+    const auto lerp = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
+                  lerp(a.alpha(), b.alpha()));
+}
+
+}  // namespace orbo::assetgen

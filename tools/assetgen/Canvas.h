@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+namespace orbo::assetgen {
+
+// Pure black is the transparent colour on the play screen. A visible pixel must
+// survive the drop to 16-bit colour, so none of its channels may fall below these.
+constexpr int MinRed = 8;
+constexpr int MinGreen = 4;
+constexpr int MinBlue = 8;
+
+// A clear canvas to paint one picture on, antialiased painting assumed.
+QImage newCanvas(int width, int height);
+
+// The sprite as the game reads it: what is covered well enough becomes a colour
+// that stays visible in 16-bit, everything else pure black.
+QImage toSprite(const QImage& canvas);
+
+// An opaque picture (the title): composited over black, no transparency rules.
+QImage toOpaque(const QImage& canvas);
+
+// 24-bit BMP, as the game's and the editor's loaders read it.
+void saveBmp(const QImage& picture, const QString& file);
+// JPEG source of a picture the menu converts; returns the picture as decoded
+// back from the file, which is what the converted BMP will hold.
+QImage saveJpeg(const QImage& picture, const QString& file);
+
+// A small deterministic generator, independent of the standard library's
+// distributions, so the same seed draws the same values everywhere.
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t nextBits();
+    // Uniform in [0, 1).
+    double uniform() { return static_cast<double>(nextBits() >> 11) * (1.0 / 9007199254740992.0); }
+    double range(double low, double high) { return low + (high - low) * uniform(); }
+
+private:
+    std::uint64_t state_;
+};
+
+QColor mix(const QColor& a, const QColor& b, double t);
+
+}  // namespace orbo::assetgen

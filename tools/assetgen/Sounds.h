@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orbo::assetgen {
+
+constexpr int SampleRate = 22050;
+
+struct Effect {
+    std::string file;  // name inside the sound folder
+    std::vector<std::int16_t> samples;  // mono
+};
+
+// The game's seven sound effects, in slot order, synthesised and normalised to
+// the same peak.
+std::vector<Effect> allEffects();
+
+// A mono 16-bit PCM wave file.
+void writeWave(const std::filesystem::path& file, const std::vector<std::int16_t>& samples);
+
+}  // namespace orbo::assetgen

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace orbo::assetgen {
+
+inline constexpr const char* TuneFile = "музон0.mid";
+
+// The game's tune as a standard MIDI file of format 1.
+std::vector<std::uint8_t> composeTune();
+
+void writeTune(const std::filesystem::path& file);
+
+}  // namespace orbo::assetgen
