@@ -1,0 +1,95 @@
+#include "tools/orbo-sim/Simulation.h"
+
+#include "game/session/Session.h"
+#include "tools/orbo-sim/Trace.h"
+
+namespace orbo::sim {
+namespace {
+
+// Thrown out of a running session when the script moves on without it ending:
+// the session is abandoned where it stands, as if the program were closed.
+struct ScriptMovedOn {};
+
+}  // namespace
+
+Simulation::Simulation(const SimOptions& options, std::ostream& out)
+    : options_(options),
+      out_(out),
+      clock_(options.tick0),
+      random_(options.seed),
+      display_(&clock_, options.frameMs),
+      platform_{options.dir, clock_, random_, keyboard_, display_, sound_, music_, messages_, events_},
+      game_(std::make_unique<Game>(platform_)) {
+    // What the main menu sets when it loads, with the command line's choices.
+    game_->settings.musicOn = options.musicOn;
+    game_->settings.soundOn = options.soundOn;
+    game_->settings.smartCops = options.smartCops ? 1 : 0;
+    game_->settings.speed = options.speed;
+    game_->session.paused = false;
+    events_.onPump = [this] { beginPass(); };
+}
+
+void Simulation::run(const std::vector<Command>& script) {
+    script_ = &script;
+    next_ = 0;
+    bool anySession = false;
+    while (next_ < script.size() || !anySession) {
+        const Command* command = next_ < script.size() ? &script[next_] : nullptr;
+        if (command && command->kind == Command::Kind::Options) {
+            applyOptions(*command);
+            ++next_;
+        } else if (command && command->kind != Command::Kind::Passes) {
+            ++next_;
+            runSession(command->kind);
+            anySession = true;
+        } else if (!anySession) {
+            runSession(Command::Kind::NewGame);
+            anySession = true;
+        } else {
+            ++next_;  // passes after the session ended are not run
+        }
+    }
+}
+
+void Simulation::runSession(Command::Kind kind) {
+    if (kind == Command::Kind::NewGame) game_->progress.canContinue = false;
+    ++session_;
+    pass_ = 0;
+    printedPass_ = -1;
+    passesLeft_ = 0;
+    try {
+        НачалоИгры(*game_);
+    } catch (const ScriptMovedOn&) {
+    }
+    if (printedPass_ != pass_) printLine();
+}
+
+// Runs at the start of every pass, when the session lets messages through.
+void Simulation::beginPass() {
+    if (options_.traceAll && pass_ > 0) printLine();
+    while (passesLeft_ == 0) {
+        if (next_ >= script_->size() || (*script_)[next_].kind != Command::Kind::Passes) throw ScriptMovedOn{};
+        passesLeft_ = (*script_)[next_].passes;
+        keys_ = (*script_)[next_].keys;
+        ++next_;
+    }
+    --passesLeft_;
+    ++pass_;
+    keyboard_.releaseAll();
+    for (const int key : keys_) keyboard_.press({key});
+}
+
+void Simulation::printLine() {
+    out_ << traceLine(*game_, session_, pass_, sound_.takePlayed(), messages_.takeShown()).dump() << '\n';
+    printedPass_ = pass_;
+}
+
+void Simulation::applyOptions(const Command& options) {
+    GameSettings& settings = game_->settings;
+    if (options.speed) settings.speed = *options.speed;
+    if (options.smartCops) settings.smartCops = *options.smartCops ? 1 : 0;
+    if (options.soundOn) settings.soundOn = *options.soundOn;
+    if (options.musicOn) settings.musicOn = *options.musicOn;
+}
+
+}  // namespace orbo::sim

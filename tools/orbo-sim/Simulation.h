@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+#include "game/session/core/GameState.h"
+#include "game/session/fakes/Fakes.h"
+#include "tools/orbo-sim/Script.h"
+
+namespace orbo::sim {
+
+struct SimOptions {
+    std::filesystem::path dir;
+    int speed = 2;
+    bool smartCops = false;
+    bool soundOn = true;
+    bool musicOn = false;
+    std::uint32_t seed = 1;
+    std::uint32_t frameMs = 16;
+    std::uint32_t tick0 = 1000000;
+    bool traceAll = false;
+};
+
+// Plays a script through the real session on fake platform services, printing
+// the trace as it goes.
+class Simulation {
+public:
+    Simulation(const SimOptions& options, std::ostream& out);
+    void run(const std::vector<Command>& script);
+
+private:
+    void runSession(Command::Kind kind);
+    void beginPass();
+    void printLine();
+    void applyOptions(const Command& options);
+
+    SimOptions options_;
+    std::ostream& out_;
+    fake::Clock clock_;
+    fake::SeededRandom random_;
+    fake::Keyboard keyboard_;
+    fake::Display display_;
+    fake::Sound sound_;
+    fake::Music music_;
+    fake::MessageBox messages_;
+    fake::EventPump events_;
+    Platform platform_;
+    std::unique_ptr<Game> game_;
+
+    const std::vector<Command>* script_ = nullptr;
+    std::size_t next_ = 0;
+    int passesLeft_ = 0;
+    std::vector<int> keys_;
+    int session_ = 0;
+    int pass_ = 0;
+    int printedPass_ = -1;
+};
+
+}  // namespace orbo::sim
