@@ -71,7 +71,8 @@ private slots:
         Form1& form = *editor.form;
 
         editor.dialogs->answer = folder.filePath(QStringLiteral("ladders.orb"));
-        form.ОткрытьИгру();
+        form.findChild<QAction*>(QStringLiteral("ОткрытьИгру"))->trigger();
+        QCOMPARE(editor.dialogs->openDialogs, 1);
         QCOMPARE(editor.dialogs->lastStartFolder, folder.path());
         QCOMPARE(editor.dialogs->lastFilter, QStringLiteral("*.orb"));
         QCOMPARE(editor.cellsShowing(blockColour(Ladder)), 240);
@@ -136,7 +137,7 @@ private slots:
         folder.writeFile(QStringLiteral("odd.orb"), "12\r\n1111x111\r\n0123456789\r\n55555555555555559999");
         EditorWindow editor(folder);
 
-        editor.form->СохранитьИгру();
+        editor.form->findChild<QAction*>(QStringLiteral("СохранитьИгру"))->trigger();
         QCOMPARE(folder.readFile(QStringLiteral("этажи/Этаж0.orb")), rowsOf("0000000000000000", 15));
 
         editor.dialogs->answer = folder.filePath(QStringLiteral("odd.orb"));
