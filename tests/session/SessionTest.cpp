@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+
+#include "game/session/Session.h"
+#include "game/session/core/ScanCodes.h"
+#include "game/session/fakes/Fakes.h"
+#include "tests/common/TempDir.h"
+
+namespace orbo {
+namespace {
+
+// Whole sessions on the fake machine, steered from its message pump.
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() : machine(dir.path()), game(std::make_unique<Game>(machine.platform)) {
+        std::filesystem::create_directories(dir.path() / "Этажи");
+        writeLevel("1010000000000000\r\n0100000000000000\r\n");
+        game->settings = {.soundOn = true, .musicOn = false, .smartCops = 0, .speed = 2};
+    }
+    void writeLevel(const std::string& text) {
+        std::ofstream(dir.path() / "Этажи" / "Orbo0.orb", std::ios::binary) << text;
+    }
+    // Runs a session that leaves with Esc on the given pass.
+    void playPasses(int passes) {
+        int pass = 0;
+        machine.events.onPump = [&] {
+            ++pass;
+            machine.keyboard.releaseAll();
+            if (pass == passes) machine.keyboard.press({ScanCode::Escape});
+            if (onPass) onPass(pass);
+        };
+        НачалоИгры(*game);
+        passesRun = pass;
+    }
+
+    TempDir dir;
+    fake::Machine machine;
+    std::unique_ptr<Game> game;
+    std::function<void(int)> onPass;
+    int passesRun = 0;
+};
+
+TEST_F(SessionTest, KettlesAnimateOncePerPassForEveryKettleOnTheField) {
+    writeLevel("1010000000000000\r\n0100000000000000\r\n0000055000000000\r\n");
+    std::vector<int> frames;
+    onPass = [&](int) { frames.push_back(game->spriteSets[Kettle].currentFrame); };
+    playPasses(6);
+    // Read as each pass begins: every earlier pass let the timer fire once, and
+    // two kettles advance the shared frame twice.
+    EXPECT_EQ(frames, (std::vector<int>{0, 2, 4, 6, 8, 10}));
+}
+
+TEST_F(SessionTest, MusicStartsLoopsAndStops) {
+    game->settings.musicOn = true;
+    onPass = [&](int pass) {
+        if (pass == 3) machine.music.end();
+    };
+    playPasses(5);
+    EXPECT_EQ(machine.music.inits(), 1);
+    EXPECT_EQ(machine.music.starts(), 2) << "started behind the title, again when it ran out";
+    EXPECT_EQ(machine.music.stops(), 1);
+    EXPECT_FALSE(machine.music.isPlaying());
+
+    game->settings.musicOn = false;
+    playPasses(2);
+    EXPECT_EQ(machine.music.inits(), 2);
+    EXPECT_EQ(machine.music.starts(), 2);
+    EXPECT_EQ(machine.music.stops(), 2) << "the final stop is issued with the music off too";
+}
+
+TEST_F(SessionTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheGameIsSilent) {
+    machine.sound.setAvailable(false);
+    onPass = [&](int pass) {
+        if (pass == 1) machine.keyboard.press({ScanCode::R});
+    };
+    playPasses(2);
+    EXPECT_EQ(machine.messages.shown(),
+              std::vector<std::string>{"Звуковая карта используется или отсутствует. Игра будет без звука."});
+    EXPECT_FALSE(game->settings.soundOn);
+    EXPECT_EQ(game->progress.lives, 9.0f);
+    EXPECT_TRUE(machine.sound.played().empty()) << "the lost life made no sound";
+}
+
+TEST_F(SessionTest, AScreenThatCannotBeSetUpEndsTheSessionInOrder) {
+    machine.display.failOpen("Не удалось открыть экран");
+    playPasses(1);
+    EXPECT_EQ(passesRun, 0);
+    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"Не удалось открыть экран"});
+    EXPECT_TRUE(machine.display.pointerShown());
+    EXPECT_EQ(machine.music.stops(), 1);
+}
+
+TEST_F(SessionTest, ALostScreenIsReportedOnceAndEndsTheSession) {
+    machine.display.loseScreenAfter(4);
+    playPasses(100);
+    EXPECT_EQ(passesRun, 4) << "the title and three frames were shown, the fourth was not";
+    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"screen lost"});
+    EXPECT_FALSE(machine.display.isOpen());
+    EXPECT_FALSE(game->progress.canContinue);
+}
+
+TEST_F(SessionTest, AMissingTitlePictureIsNamedAndEndsTheSession) {
+    machine.display.requireFiles(true);
+    playPasses(1);
+    EXPECT_EQ(passesRun, 0);
+    ASSERT_EQ(machine.messages.shown().size(), 1u);
+    EXPECT_EQ(machine.messages.shown()[0], "Фаил не найден " + (dir.path() / "графика" / "Заставка.bmp").string());
+    EXPECT_FALSE(machine.display.isOpen());
+}
+
+TEST_F(SessionTest, ThePauseTextIsDrawnOverThePausedFrame) {
+    onPass = [&](int pass) {
+        if (pass == 1) machine.keyboard.press({ScanCode::P});
+    };
+    playPasses(3);
+    bool found = false;
+    for (const auto& text : machine.display.lastFrame().texts)
+        found |= text.x == 300 && text.y == 330 &&
+                 text.text == "Игра остановлена, нажмите любую клавишу для продолжения игры.";
+    EXPECT_TRUE(found);
+}
+
+TEST_F(SessionTest, AResumedGameDoesNotReadTheLevelAgain) {
+    playPasses(3);
+    ASSERT_TRUE(game->progress.canContinue);
+    game->tileMap.set(7, 7, Ladder);
+    std::filesystem::remove(dir.path() / "Этажи" / "Orbo0.orb");
+    std::ofstream(dir.path() / "Этажи" / "other") << "keeps the level count";
+    playPasses(2);
+    EXPECT_TRUE(machine.messages.shown().empty());
+    EXPECT_EQ(game->tileMap.at(7, 7), Ladder);
+    EXPECT_EQ(passesRun, 2);
+}
+
+}  // namespace
+}  // namespace orbo
