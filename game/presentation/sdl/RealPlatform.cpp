@@ -1,0 +1,10 @@
+#include "game/presentation/sdl/RealPlatform.h"
+
+namespace orbo::sdl {
+
+RealPlatform::RealPlatform(std::filesystem::path programDir, std::function<void()> pumpWindowMessages)
+    : messages_([this] { return display_.window(); }),
+      events_(std::move(pumpWindowMessages)),
+      platform_{std::move(programDir), clock_, random_, keyboard_, display_, sound_, music_, messages_, events_} {}
+
+}  // namespace orbo::sdl

@@ -1,0 +1,27 @@
+#include "game/presentation/sdl/SdlMessageBox.h"
+
+#include <iostream>
+#include <string>
+
+#include <SDL.h>
+
+#include "game/presentation/sdl/SdlSubsystem.h"
+
+namespace orbo::sdl {
+namespace {
+
+constexpr const char* Caption = "Orbo";
+
+}  // namespace
+
+void SdlMessageBox::show(std::string_view text, MessageIcon icon) {
+    prepareSdl();
+    const std::string message(text);
+    const Uint32 flags = icon == MessageIcon::Critical ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+    SDL_Window* parent = parent_ ? parent_() : nullptr;
+    if (SDL_ShowSimpleMessageBox(flags, Caption, message.c_str(), parent) == 0) return;
+    // No screen to show it on: the player still learns why the session ended.
+    std::cerr << Caption << ": " << message << '\n';
+}
+
+}  // namespace orbo::sdl

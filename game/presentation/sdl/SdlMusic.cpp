@@ -1,0 +1,39 @@
+#include "game/presentation/sdl/SdlMusic.h"
+
+namespace orbo::sdl {
+namespace {
+
+constexpr int LoopForever = -1;
+
+}  // namespace
+
+void SdlMusic::init() {
+    if (mixer_) return;
+    std::error_code error;
+    // With a soundfont that is not there SDL_mixer plays nothing and says nothing.
+    if (!std::filesystem::is_regular_file(soundFont_, error)) return;
+    mixer_.emplace();
+    if (!mixer_->ok() || Mix_SetSoundFonts(soundFont_.c_str()) == 0) mixer_.reset();
+}
+
+void SdlMusic::play(const std::filesystem::path& file) {
+    if (!mixer_) return;
+    if (tuneFile_ != file) {
+        Mix_HaltMusic();
+        tune_.reset(Mix_LoadMUS(file.c_str()));
+        tuneFile_ = file;
+    }
+    if (tune_) Mix_PlayMusic(tune_.get(), LoopForever);
+}
+
+bool SdlMusic::isPlaying() { return mixer_ && tune_ && Mix_PlayingMusic(); }
+
+void SdlMusic::stop() {
+    if (!mixer_) return;
+    Mix_HaltMusic();
+    tune_.reset();
+    tuneFile_.reset();
+    mixer_.reset();
+}
+
+}  // namespace orbo::sdl

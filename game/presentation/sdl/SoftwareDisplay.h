@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "game/presentation/sdl/RendererDisplay.h"
+#include "game/presentation/sdl/SdlHandles.h"
+
+namespace orbo::sdl {
+
+// The play screen in memory: SDL's software renderer over an RGB565 surface.
+// It needs no video driver, so tests and the headless driver compose real frames
+// with it; a flip keeps the frame, which can then be saved as a picture.
+class SoftwareDisplay : public RendererDisplay {
+public:
+    SoftwareDisplay() = default;
+    ~SoftwareDisplay() override { close(); }
+    SoftwareDisplay(const SoftwareDisplay&) = delete;
+    SoftwareDisplay& operator=(const SoftwareDisplay&) = delete;
+
+    bool open() override;
+    void close() override;
+    // Keeps the back buffer as the shown frame; never waits.
+    bool flip() override;
+    void showPointer(bool shown) override { pointerShown_ = shown; }
+
+    bool pointerShown() const { return pointerShown_; }
+    int flips() const { return flips_; }
+    // The last flipped frame; it stays after the screen is closed.
+    bool saveBmp(const std::filesystem::path& file) const;
+    // A pixel of the last flipped frame, RGB565; 0 before the first flip.
+    std::uint16_t shownPixel(int x, int y) const;
+
+private:
+    UniqueSurface backBuffer_;
+    UniqueRenderer renderer_;
+    UniqueSurface shown_;
+    bool pointerShown_ = true;
+    int flips_ = 0;
+};
+
+}  // namespace orbo::sdl

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "game/session/core/Platform.h"
+
+namespace orbo::sdl {
+
+class SystemClock : public TickClock {
+public:
+    std::uint32_t tickCount() override;
+    void sleep(std::uint32_t milliseconds) override;
+    float secondsSinceMidnight() override;
+};
+
+}  // namespace orbo::sdl

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace orbo::sdl {
+
+// The file of the system's default sans-serif font that covers Cyrillic, as
+// fontconfig chooses it; empty when there is none.
+std::optional<std::filesystem::path> defaultSansFont();
+
+}  // namespace orbo::sdl
