@@ -1,0 +1,62 @@
+#include "game/frontend/PictureFiles.h"
+
+#include <QImageReader>
+#include <QSaveFile>
+#include <system_error>
+#include <utility>
+
+#include "common/Paths.h"
+#include "game/frontend/MenuPictures.h"
+#include "game/session/core/Level.h"
+
+namespace orbo {
+
+QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(displayPath(path)); }
+
+QImage readPicture(const std::filesystem::path& file) {
+    QImageReader reader(qtPath(file));
+    return reader.read();
+}
+
+bool writeBmp(const QImage& picture, const std::filesystem::path& file) {
+    QSaveFile out(qtPath(file));
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    // Plain 24-bit pixels: what every BMP reader understands.
+    // The last buffered bytes are written here: commit() alone would report a
+    // failed final write as success and leave a cut-off file behind.
+    if (!picture.convertToFormat(QImage::Format_RGB32).save(&out, "BMP") || !out.flush()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {
+    MenuPictureLoad load;
+    std::error_code error;
+    const auto folder = resolveProgramPath(programDir, menu_pictures::GraphicsFolder);
+    // One line for a missing folder rather than one for each of its 52 pictures.
+    if (!std::filesystem::is_directory(folder, error)) {
+        load.problems << QString::fromUtf8(PathNotFoundText) + qtPath(folder);
+        return load;
+    }
+    bool first = true;
+    for (const auto& conversion : menu_pictures::conversions()) {
+        const bool isSplash = std::exchange(first, false);
+        const auto jpeg = resolveProgramPath(programDir, conversion.jpeg);
+        const QImage picture = readPicture(jpeg);
+        if (picture.isNull()) {
+            const bool there = std::filesystem::exists(jpeg, error);
+            load.problems << QString::fromUtf8(there ? PictureUnreadableText : FileNotFoundText) + qtPath(jpeg);
+            continue;
+        }
+        if (isSplash) load.splash = picture;
+        const auto bmp = resolveProgramPath(programDir, conversion.bmp);
+        if (!writeBmp(picture, bmp) && !std::filesystem::is_regular_file(bmp, error)) {
+            load.problems << QString::fromUtf8(PictureUnwritableText) + qtPath(bmp);
+        }
+    }
+    return load;
+}
+
+}  // namespace orbo

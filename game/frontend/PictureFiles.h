@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+
+namespace orbo {
+
+inline constexpr const char* PictureUnreadableText = "Не удалось прочитать рисунок ";
+inline constexpr const char* PictureUnwritableText = "Не удалось записать рисунок ";
+
+QString qtPath(const std::filesystem::path& path);
+
+// The picture in the file, read afresh on every call; null when the file is
+// missing or cannot be decoded.
+QImage readPicture(const std::filesystem::path& file);
+
+// Writes the picture as a BMP file in one piece: a failed write leaves any old
+// file of that name as it was.
+bool writeBmp(const QImage& picture, const std::filesystem::path& file);
+
+struct MenuPictureLoad {
+    QImage splash;          // null when it could not be read
+    QStringList problems;   // one line for the player per picture that failed
+};
+
+// Turns the splash and the kettle frames from JPEG into the BMP files the game's
+// display reads, replacing the old ones. A failure costs only that picture; a BMP
+// that cannot be written but is already there (a read-only install) is used as is.
+MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir);
+
+}  // namespace orbo
