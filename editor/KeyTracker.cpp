@@ -1,7 +1,9 @@
 #include "editor/KeyTracker.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <optional>
 
 namespace orbo {
 namespace {
@@ -23,13 +25,7 @@ std::optional<int> virtualKeyForButton(Qt::MouseButton button) {
     }
 }
 
-bool inRange(int virtualKey) { return virtualKey >= 0 && virtualKey < KeyTracker::KeyCount; }
-
-}  // namespace
-
-KeyTracker::KeyTracker(QObject* parent) : QObject(parent) {}
-
-std::optional<int> KeyTracker::virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) {
+std::optional<int> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
         // The keypad's digits have codes of their own, apart from the main keyboard's.
         const int digit = qtKey - Qt::Key_0;
@@ -39,6 +35,12 @@ std::optional<int> KeyTracker::virtualKeyFor(int qtKey, Qt::KeyboardModifiers mo
     if (qtKey == Qt::Key_Space) return VkSpace;
     return std::nullopt;
 }
+
+bool inRange(int virtualKey) { return virtualKey >= 0 && virtualKey < KeyTracker::KeyCount; }
+
+}  // namespace
+
+KeyTracker::KeyTracker(QObject* parent) : QObject(parent) {}
 
 bool KeyTracker::query(int virtualKey) {
     if (!inRange(virtualKey)) return false;
@@ -61,11 +63,13 @@ bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         if (const auto key = virtualKeyForButton(static_cast<const QMouseEvent*>(event)->button())) release(*key);
         break;
-    case QEvent::ApplicationDeactivate:
+    case QEvent::ApplicationStateChange:
         // Releases made while another program is active never reach us; a key
         // left down would otherwise stay down for good.
-        down_.reset();
-        virtualKeyByScanCode_.clear();
+        if (static_cast<const QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive) {
+            down_.reset();
+            virtualKeyByScanCode_.clear();
+        }
         break;
     default:
         break;

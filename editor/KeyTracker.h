@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QObject>
 #include <bitset>
-#include <optional>
 
 class QKeyEvent;
 
@@ -23,8 +22,6 @@ public:
     // Non-zero when the key is down now or was pressed since the previous
     // query of the same key; the query forgets that earlier press.
     bool query(int virtualKey);
-
-    static std::optional<int> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

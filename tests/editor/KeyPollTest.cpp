@@ -157,7 +157,7 @@ private slots:
         EditorWindow editor(folder);
         Form1& form = *editor.form;
         editor.pressKey(Qt::Key_Space);
-        QEvent deactivate(QEvent::ApplicationDeactivate);
+        QApplicationStateChangeEvent deactivate(Qt::ApplicationInactive);
         QCoreApplication::sendEvent(qApp, &deactivate);
         // The press itself is still reported once, as a press since the last poll.
         form.pollKeys();
