@@ -113,10 +113,14 @@ void Form2::loadMenu() {
 }
 
 // A figure whose picture is missing shows nothing; the menu goes on without it.
+// A picture bigger than its box, such as the game's own 64 x 50 sprites, is
+// shrunk to fit so that the figure is seen whole.
 void Form2::showFigure(QLabel* box, const char* picture) {
     const QImage image = readPicture(resolveProgramPath(programDir_, picture));
     if (image.isNull()) {
         box->clear();
+    } else if (image.width() > box->width() || image.height() > box->height()) {
+        box->setPixmap(QPixmap::fromImage(image.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     } else {
         box->setPixmap(QPixmap::fromImage(image));
     }

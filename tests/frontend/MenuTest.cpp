@@ -227,6 +227,13 @@ void MenuTest::figuresFlipOnEachTimerReadingTheFilesAfresh() {
     writePicture(world.graphics() / "снеговик.bmp", QColor(255, 200, 0), {50, 47});
     menu->Timer1Timer();
     QCOMPARE(shown("Орбо"), QColor(255, 200, 0));
+
+    // The game's own sprites are bigger than the boxes: seen whole, shrunk to fit.
+    writePicture(world.graphics() / "коп.bmp", QColor(0, 128, 0), {64, 50});
+    writePicture(world.graphics() / "коп1.bmp", QColor(128, 0, 128), {30, 20});
+    menu->Timer1Timer();
+    QCOMPARE(figure(*menu, "Коп2")->pixmap().size(), QSize(50, 39));
+    QCOMPARE(figure(*menu, "Коп1")->pixmap().size(), QSize(30, 20));
     QVERIFY(world.messages.isEmpty());
 }
 
