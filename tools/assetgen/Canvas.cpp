@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 #include <stdexcept>
 
 namespace orbo::assetgen {
@@ -17,6 +18,9 @@ constexpr int DotsPerMeter = 2835;
 // composited colour is kept, lifted just enough to stay visible in 16-bit.
 constexpr int MinCoverage = 96;
 
+// High enough that the ringing round a sprite's edge stays too dark to show.
+constexpr int JpegQuality = 100;
+
 void fixDensity(QImage& picture) {
     picture.setDotsPerMeterX(DotsPerMeter);
     picture.setDotsPerMeterY(DotsPerMeter);
@@ -26,6 +30,45 @@ void writeFile(const QString& file, const QByteArray& bytes) {
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + file.toStdString());
+}
+
+// A patch of background of a few pixels shut in by the figure (between two
+// twigs, say) would show as a black speck; it takes the colour of the darkest
+// figure pixel beside it instead.
+void closePinholes(QImage& sprite) {
+    constexpr int LargestPinhole = 6;
+    const int w = sprite.width();
+    const int h = sprite.height();
+    const auto clear = [&](int x, int y) { return QColor(sprite.pixel(x, y)).rgb() == qRgb(0, 0, 0); };
+    std::vector<char> seen(static_cast<std::size_t>(w * h), 0);
+    for (int y0 = 0; y0 < h; ++y0)
+        for (int x0 = 0; x0 < w; ++x0) {
+            if (seen[static_cast<std::size_t>(y0 * w + x0)] || !clear(x0, y0)) continue;
+            std::vector<QPoint> patch{{x0, y0}};
+            seen[static_cast<std::size_t>(y0 * w + x0)] = 1;
+            bool edge = false;
+            QRgb darkest = qRgb(255, 255, 255);
+            for (std::size_t i = 0; i < patch.size(); ++i) {
+                const QPoint p = patch[i];
+                edge = edge || p.x() == 0 || p.y() == 0 || p.x() == w - 1 || p.y() == h - 1;
+                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint n = p + step;
+                    if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h) continue;
+                    if (!clear(n.x(), n.y())) {
+                        const QRgb c = sprite.pixel(n);
+                        if (qGray(c) < qGray(darkest)) darkest = c;
+                        continue;
+                    }
+                    char& mark = seen[static_cast<std::size_t>(n.y() * w + n.x())];
+                    if (!mark) {
+                        mark = 1;
+                        patch.push_back(n);
+                    }
+                }
+            }
+            if (edge || patch.size() > LargestPinhole) continue;
+            for (const QPoint p : patch) sprite.setPixel(p, darkest);
+        }
 }
 
 }  // namespace
@@ -55,6 +98,7 @@ QImage toSprite(const QImage& canvas) {
             out[3 * x + 2] = static_cast<uchar>(b);
         }
     }
+    closePinholes(sprite);
     fixDensity(sprite);
     return sprite;
 }
@@ -86,7 +130,7 @@ QImage saveJpeg(const QImage& picture, const QString& file) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!rgb.save(&buffer, "JPEG", 95)) throw std::runtime_error("cannot encode JPEG " + file.toStdString());
+    if (!rgb.save(&buffer, "JPEG", JpegQuality)) throw std::runtime_error("cannot encode JPEG " + file.toStdString());
     writeFile(file, bytes);
     QImage decoded;
     if (!decoded.loadFromData(bytes, "JPEG")) throw std::runtime_error("cannot decode JPEG " + file.toStdString());
