@@ -57,20 +57,6 @@ private slots:
             QTest::mouseRelease(editor.window(), button, Qt::NoModifier, onGrid);
     }
 
-    void spaceArmsPaintingOnlyWhileHeld() {
-        ProgramFolder folder;
-        EditorWindow editor(folder);
-        Form1& form = *editor.form;
-        editor.pressKey(Qt::Key_Space);
-        form.pollKeys();
-        QCOMPARE(form.paintKeyHeld(), 1);
-        form.pollKeys();
-        QCOMPARE(form.paintKeyHeld(), 1);
-        editor.releaseKey(Qt::Key_Space);
-        form.pollKeys();
-        QCOMPARE(form.paintKeyHeld(), 0);
-    }
-
     void aKeyPressedAndReleasedBetweenTwoPollsCountsOnce() {
         ProgramFolder folder;
         EditorWindow editor(folder);
