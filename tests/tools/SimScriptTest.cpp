@@ -80,5 +80,24 @@ TEST_F(SimOptionsTest, BadInputEndsTheProgramWithStatusTwoAndAMessage) {
     EXPECT_EQ(runProgram(dirArg, "3 Right").first, 0);
 }
 
+TEST(SimShot, WritesTheLastFrameOfTheShippedGameAsAPicture) {
+    const TempDir out;
+    const std::string shot = (out.path() / "frame.bmp").string();
+    const auto [status, errors] = runProgram(std::string("--dir '") + ORBO_BIN_DIR + "' --shot '" + shot + "'", "new\n3");
+    ASSERT_EQ(status, 0) << errors;
+    std::ifstream in(shot, std::ios::binary);
+    std::vector<unsigned char> header(54);
+    in.read(reinterpret_cast<char*>(header.data()), 54);
+    ASSERT_TRUE(in) << "no picture written";
+    const auto little = [&](std::size_t at) { return header[at] | header[at + 1] << 8 | header[at + 2] << 16 | header[at + 3] << 24; };
+    EXPECT_EQ(header[0], 'B');
+    EXPECT_EQ(header[1], 'M');
+    EXPECT_EQ(little(18), 1024);
+    EXPECT_EQ(little(22), 768);
+
+    const auto [noFrameStatus, noFrame] = runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
+    EXPECT_EQ(noFrameStatus, 1) << "no level folder: the session never showed a frame";
+}
+
 }  // namespace
 }  // namespace orbo

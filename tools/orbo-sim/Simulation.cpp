@@ -10,6 +10,11 @@ namespace {
 // the session is abandoned where it stands, as if the program were closed.
 struct ScriptMovedOn {};
 
+std::unique_ptr<Display> makeDisplay(const SimOptions& options, TickClock& clock) {
+    if (options.shot.empty()) return std::make_unique<fake::Display>(&clock, options.frameMs);
+    return std::make_unique<ShotDisplay>(clock, options.frameMs);
+}
+
 }  // namespace
 
 Simulation::Simulation(const SimOptions& options, std::ostream& out)
@@ -17,8 +22,8 @@ Simulation::Simulation(const SimOptions& options, std::ostream& out)
       out_(out),
       clock_(options.tick0),
       random_(options.seed),
-      display_(&clock_, options.frameMs),
-      platform_{options.dir, clock_, random_, keyboard_, display_, sound_, music_, messages_, events_},
+      display_(makeDisplay(options, clock_)),
+      platform_{options.dir, clock_, random_, keyboard_, *display_, sound_, music_, messages_, events_},
       game_(std::make_unique<Game>(platform_)) {
     // What the main menu sets when it loads, with the command line's choices.
     game_->settings.musicOn = options.musicOn;
@@ -49,6 +54,11 @@ void Simulation::run(const std::vector<Command>& script) {
             ++next_;  // passes after the session ended are not run
         }
     }
+}
+
+bool Simulation::saveShot() const {
+    const auto* shots = dynamic_cast<const ShotDisplay*>(display_.get());
+    return shots && shots->saveBmp(options_.shot);
 }
 
 void Simulation::runSession(Command::Kind kind) {

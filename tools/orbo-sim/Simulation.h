@@ -9,6 +9,7 @@
 
 #include "game/session/core/GameState.h"
 #include "game/session/fakes/Fakes.h"
+#include "tools/orbo-sim/ShotDisplay.h"
 #include "tools/orbo-sim/Script.h"
 
 namespace orbo::sim {
@@ -23,6 +24,8 @@ struct SimOptions {
     std::uint32_t frameMs = 16;
     std::uint32_t tick0 = 1000000;
     bool traceAll = false;
+    // Where to write the last composed frame as a picture; empty for no pictures at all.
+    std::filesystem::path shot;
 };
 
 // Plays a script through the real session on fake platform services, printing
@@ -31,6 +34,8 @@ class Simulation {
 public:
     Simulation(const SimOptions& options, std::ostream& out);
     void run(const std::vector<Command>& script);
+    // Writes the last flipped frame to options.shot; false when there is none or it cannot be written.
+    bool saveShot() const;
 
 private:
     void runSession(Command::Kind kind);
@@ -43,7 +48,7 @@ private:
     fake::Clock clock_;
     fake::SeededRandom random_;
     fake::Keyboard keyboard_;
-    fake::Display display_;
+    std::unique_ptr<Display> display_;
     fake::Sound sound_;
     fake::Music music_;
     fake::MessageBox messages_;

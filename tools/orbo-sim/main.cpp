@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: orbo-sim --dir DIR [--speed N] [--smart] [--sound 0|1] [--music 0|1] [--seed N]\n"
-    "                [--frame-ms N] [--tick0 N] [--trace all|end]  < script\n";
+    "                [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]  < script\n";
 
 struct UsageError {
     std::string message;
@@ -58,6 +58,8 @@ orbo::sim::SimOptions parseArguments(int argc, char** argv) {
             const std::string_view mode = value();
             if (mode != "all" && mode != "end") throw UsageError{"--trace is all or end, not '" + std::string(mode) + "'"};
             options.traceAll = mode == "all";
+        } else if (option == "--shot") {
+            options.shot = std::string(value());
         } else {
             throw UsageError{"unknown option '" + std::string(option) + "'"};
         }
@@ -77,6 +79,11 @@ int main(int argc, char** argv) {
         const auto script = orbo::sim::parseScript(std::cin);
         orbo::sim::Simulation simulation(options, std::cout);
         simulation.run(script);
+        if (!options.shot.empty() && !simulation.saveShot()) {
+            std::cerr << "orbo-sim: no frame was shown, or it could not be written to '" << options.shot.string()
+                      << "'\n";
+            return 1;
+        }
     } catch (const UsageError& error) {
         std::cerr << "orbo-sim: " << error.message << '\n' << Usage;
         return 2;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/session/core/Platform.h"
+
+namespace orbo::sim {
+
+// Real pixels in memory, for --shot; like the fake screen, every flip takes one
+// frame of virtual time.
+class ShotDisplay : public sdl::SoftwareDisplay {
+public:
+    ShotDisplay(TickClock& clock, std::uint32_t frameMs) : clock_(clock), frameMs_(frameMs) {}
+
+    bool flip() override {
+        const bool shown = SoftwareDisplay::flip();
+        clock_.sleep(frameMs_);
+        return shown;
+    }
+
+private:
+    TickClock& clock_;
+    std::uint32_t frameMs_;
+};
+
+}  // namespace orbo::sim
