@@ -77,6 +77,7 @@ void Form1::buildClientArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     client->setAutoFillBackground(true);
+    // The list and the label inherit the green on black.
     client->setPalette(greenOnBlack(client->palette()));
     setCentralWidget(client);
 
