@@ -8,7 +8,8 @@ namespace {
 
 constexpr std::uint8_t Down = 0x80;
 
-// Every key of a PC keyboard, with the multimedia and browser keys.
+// Every key of a PC keyboard, with the multimedia and browser keys. Where SDL
+// has two names for one key (the ISO key beside Enter, mute) both get its code.
 constexpr std::pair<SDL_Scancode, std::uint8_t> Codes[] = {
     {SDL_SCANCODE_ESCAPE, 0x01},       {SDL_SCANCODE_1, 0x02},
     {SDL_SCANCODE_2, 0x03},            {SDL_SCANCODE_3, 0x04},
@@ -78,7 +79,7 @@ constexpr std::pair<SDL_Scancode, std::uint8_t> Codes[] = {
     {SDL_SCANCODE_AC_STOP, 0xE8},      {SDL_SCANCODE_AC_FORWARD, 0xE9},
     {SDL_SCANCODE_AC_BACK, 0xEA},      {SDL_SCANCODE_COMPUTER, 0xEB},
     {SDL_SCANCODE_MAIL, 0xEC},         {SDL_SCANCODE_MEDIASELECT, 0xED},
-    {SDL_SCANCODE_MUTE, 0xA0},
+    {SDL_SCANCODE_MUTE, 0xA0},         {SDL_SCANCODE_NONUSHASH, 0x2B},
 };
 
 constexpr std::array<std::uint8_t, SDL_NUM_SCANCODES> byScancode() {
