@@ -100,8 +100,16 @@ bool WindowDisplay::flip() {
     SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
     const Placement place = fitPicture(screenWidth, screenHeight, ScreenWidth, ScreenHeight);
     const SDL_Rect area{place.x, place.y, place.width, place.height};
+    // Only the bars are filled: the picture covers the rest, and a software
+    // rasteriser (a virtual X server) pays for every pixel cleared.
+    const int right = place.x + place.width;
+    const int bottom = place.y + place.height;
+    const SDL_Rect bars[4] = {{0, 0, place.x, screenHeight},
+                              {right, 0, screenWidth - right, screenHeight},
+                              {0, 0, screenWidth, place.y},
+                              {0, bottom, screenWidth, screenHeight - bottom}};
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-    SDL_RenderClear(renderer);
+    SDL_RenderFillRects(renderer, bars, 4);
     const bool copied = SDL_RenderCopy(renderer, backBuffer_.get(), nullptr, &area) == 0;
     SDL_RenderPresent(renderer);
     const bool targeted = SDL_SetRenderTarget(renderer, backBuffer_.get()) == 0;
