@@ -161,6 +161,24 @@ TEST_F(SoftwareDisplayTest, AFlipShowsTheFrameKeepsItAfterClosingAndSavesIt) {
     EXPECT_EQ(std::make_pair(saved->w, saved->h), std::make_pair(ScreenWidth, ScreenHeight));
 }
 
+TEST_F(SoftwareDisplayTest, AFlipHandsBackTheFormerFrameAsTheBackBuffer) {
+    test::writeBmp(dir.path() / "grey.bmp", 64, 50, {128, 128, 128});
+    const auto sprite = load("grey.bmp");
+    ASSERT_TRUE(sprite);
+    display.bltFast(0, 0, *sprite, makeRect(0, 0, 64, 50));
+    ASSERT_TRUE(display.flip());
+    EXPECT_EQ(at(0, 0), 0) << "the screen showed black before: the title does not stay behind the first frame";
+
+    display.bltFast(100, 0, *sprite, makeRect(0, 0, 64, 50));
+    ASSERT_TRUE(display.flip());
+    EXPECT_EQ(at(0, 0), rgb565({128, 128, 128}));
+    EXPECT_EQ(at(100, 0), 0);
+    EXPECT_EQ(display.shownPixel(100, 0), rgb565({128, 128, 128}));
+
+    display.open();
+    EXPECT_EQ(display.shownPixel(100, 0), 0) << "a new screen starts black";
+}
+
 TEST_F(SoftwareDisplayTest, APictureOutlivesTheScreenItWasLoadedOnAndDrawsOnTheNextOne) {
     test::writeBmp(dir.path() / "grey.bmp", 64, 50, {128, 128, 128});
     auto kept = load("grey.bmp");

@@ -48,6 +48,8 @@ TEST_F(WindowDisplayTest, TheWindowComposesTheSamePixelsAsTheScreenInMemory) {
     EXPECT_EQ(differing, 0u);
 
     EXPECT_TRUE(window.flip());
+    EXPECT_TRUE(memory.flip());
+    EXPECT_EQ(window.readBackBuffer(), memory.readBackBuffer()) << "both hand back the former, black frame";
     window.showPointer(false);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
     window.showPointer(true);

@@ -1,5 +1,7 @@
 #include "game/presentation/sdl/SoftwareDisplay.h"
 
+#include <algorithm>
+
 #include "game/presentation/ScreenSize.h"
 #include "game/presentation/sdl/PictureFile.h"
 #include "game/presentation/sdl/SdlSubsystem.h"
@@ -18,6 +20,9 @@ bool SoftwareDisplay::open() {
     }
     attach(renderer_.get());
     clearBackBuffer();
+    // A new screen shows black; the last session's final frame is not handed back by the first flip.
+    if (!shown_) shown_ = makeSurface565(ScreenWidth, ScreenHeight);
+    if (shown_) SDL_FillRect(shown_.get(), nullptr, 0);
     return true;
 }
 
@@ -32,12 +37,15 @@ bool SoftwareDisplay::flip() {
         fail("Экран не открыт");
         return false;
     }
-    SDL_RenderFlush(renderer_.get());
-    if (!shown_) shown_ = makeSurface565(ScreenWidth, ScreenHeight);
-    if (!shown_ || SDL_BlitSurface(backBuffer_.get(), nullptr, shown_.get(), nullptr) != 0) {
+    if (!shown_) {
         fail(std::string("Кадр потерян: ") + SDL_GetError());
         return false;
     }
+    SDL_RenderFlush(renderer_.get());
+    // As a page flip does: the frame is shown and the former one becomes the back buffer.
+    auto* back = static_cast<std::uint8_t*>(backBuffer_->pixels);
+    auto* shown = static_cast<std::uint8_t*>(shown_->pixels);
+    std::swap_ranges(back, back + static_cast<std::ptrdiff_t>(backBuffer_->pitch) * backBuffer_->h, shown);
     ++flips_;
     return true;
 }

@@ -20,13 +20,13 @@ public:
 
     bool open() override;
     void close() override;
-    // Keeps the back buffer as the shown frame; never waits.
+    // Shows the back buffer and hands back the frame shown before; never waits.
     bool flip() override;
     void showPointer(bool shown) override { pointerShown_ = shown; }
 
     bool pointerShown() const { return pointerShown_; }
     int flips() const { return flips_; }
-    // The last flipped frame; it stays after the screen is closed.
+    // The last flipped frame; it stays after the screen is closed, until it opens again.
     bool saveBmp(const std::filesystem::path& file) const;
     // A pixel of the last flipped frame, RGB565; 0 before the first flip.
     std::uint16_t shownPixel(int x, int y) const;

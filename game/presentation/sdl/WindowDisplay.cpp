@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "game/presentation/ScreenSize.h"
 
@@ -48,12 +49,17 @@ bool WindowDisplay::open() {
     if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_TARGETTEXTURE));
     if (!renderer_) return openFailed("Не удаётся начать рисование: ");
 
-    backBuffer_.reset(SDL_CreateTexture(renderer_.get(), backBufferFormat(renderer_.get()), SDL_TEXTUREACCESS_TARGET,
-                                        ScreenWidth, ScreenHeight));
-    if (!backBuffer_ || SDL_SetRenderTarget(renderer_.get(), backBuffer_.get()) != 0)
-        return openFailed("Не удаётся создать задний буфер: ");
-    SDL_SetTextureScaleMode(backBuffer_.get(), SDL_ScaleModeLinear);
-    SDL_SetTextureBlendMode(backBuffer_.get(), SDL_BLENDMODE_NONE);
+    const Uint32 format = backBufferFormat(renderer_.get());
+    for (UniqueTexture* buffer : {&backBuffer_, &frontBuffer_}) {
+        buffer->reset(SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_TARGET, ScreenWidth, ScreenHeight));
+        if (!*buffer || SDL_SetRenderTarget(renderer_.get(), buffer->get()) != 0)
+            return openFailed("Не удаётся создать задний буфер: ");
+        SDL_SetTextureScaleMode(buffer->get(), SDL_ScaleModeLinear);
+        SDL_SetTextureBlendMode(buffer->get(), SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
+        SDL_RenderClear(renderer_.get());
+    }
+    if (SDL_SetRenderTarget(renderer_.get(), backBuffer_.get()) != 0) return openFailed("Не удаётся создать задний буфер: ");
 
     SDL_DisplayMode mode;
     const int screen = SDL_GetWindowDisplayIndex(window_.get());
@@ -64,7 +70,6 @@ bool WindowDisplay::open() {
     SDL_RaiseWindow(window_.get());
 
     attach(renderer_.get());
-    clearBackBuffer();
     return true;
 }
 
@@ -72,6 +77,7 @@ void WindowDisplay::close() {
     if (renderer_) SDL_DelEventWatch(&WindowDisplay::watchEvents, this);
     detach();
     backBuffer_.reset();
+    frontBuffer_.reset();
     renderer_.reset();
     window_.reset();
     pacer_.reset();
@@ -112,6 +118,8 @@ bool WindowDisplay::flip() {
     SDL_RenderFillRects(renderer, bars, 4);
     const bool copied = SDL_RenderCopy(renderer, backBuffer_.get(), nullptr, &area) == 0;
     SDL_RenderPresent(renderer);
+    // As a page flip does: the former frame becomes the back buffer.
+    std::swap(backBuffer_, frontBuffer_);
     const bool targeted = SDL_SetRenderTarget(renderer, backBuffer_.get()) == 0;
     if (!copied || !targeted) {
         fail(std::string("Изображение потеряно: ") + SDL_GetError());

@@ -12,9 +12,10 @@
 namespace orbo::sdl {
 
 // The play screen on the monitor: a full-screen window on the desktop's own mode
-// (no mode change) with SDL's accelerated renderer. Frames are composed in a
-// 1024 x 768 render-target texture; a flip scales it to fit the screen with its
-// shape kept, presents it and waits for the display.
+// (no mode change) with SDL's accelerated renderer. Frames are composed in one
+// of two 1024 x 768 render-target textures; a flip scales it to fit the screen
+// with its shape kept, presents it, waits for the display and hands back the
+// other texture, holding the former frame, as the next back buffer.
 class WindowDisplay : public RendererDisplay {
 public:
     WindowDisplay() = default;
@@ -38,6 +39,7 @@ private:
     UniqueWindow window_;
     UniqueRenderer renderer_;
     UniqueTexture backBuffer_;
+    UniqueTexture frontBuffer_;  // the frame on the screen
     std::optional<FramePacer> pacer_;
     std::atomic<bool> deviceLost_ = false;
 };
