@@ -139,13 +139,16 @@ void Form2::Timer2Timer() {
 }
 
 // The session pumps window messages while it runs, so the menu is disabled
-// meanwhile: no second session can start inside the first.
+// meanwhile: no second session can start inside the first. The clicks and keys
+// the session held back are let through to the still disabled menu before it
+// comes back, or a click made during play would act once the session is over.
 void Form2::playSession() {
     sessionRunning_ = true;
     Timer1->stop();
     Timer2->stop();
     setEnabled(false);
     session_(game_);
+    QCoreApplication::processEvents();
     setEnabled(true);
     sessionRunning_ = false;
     Timer1->start();
