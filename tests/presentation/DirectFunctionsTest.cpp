@@ -1,4 +1,3 @@
-#include "game/presentation/Music.h"
 #include "game/presentation/Presentation.h"
 #include "tests/presentation/PresentationFixture.h"
 
@@ -108,22 +107,6 @@ TEST_F(DirectFunctionsTest, AMissingTitleIsNamedAndEndsTheSession) {
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(watched.session.quit);
     EXPECT_EQ(machine.display.flips(), 0);
-}
-
-TEST_F(DirectFunctionsTest, ALostScreenAtTheTitleEndsTheSession) {
-    initDirectX(watched);
-    machine.display.loseScreenAfter(0);
-    EXPECT_FALSE(showTitle(watched));
-    EXPECT_TRUE(watched.session.quit);
-}
-
-TEST_F(DirectFunctionsTest, MusicCallsReachThePlayer) {
-    initMusic(watched);
-    playMusic(watched, TuneName);
-    EXPECT_EQ(machine.music.inits(), 1);
-    EXPECT_TRUE(machine.music.isPlaying());
-    stopMusic(watched);
-    EXPECT_FALSE(machine.music.isPlaying());
 }
 
 }  // namespace

@@ -56,13 +56,5 @@ TEST_F(FpsTest, AMeasureAcrossMidnightShowsTheTrueRate) {
     EXPECT_NEAR(game->fps.fpsValue, 50.0f, 1.0f);
 }
 
-TEST_F(FpsTest, WithoutAnEarlierReadingTheFirstMeasureOnlyTakesTheTime) {
-    game->fps = {.fpsCounter = 30, .fpsLastTime = 0.0f, .fpsValue = 12.0f};
-    frames(1, 20);
-    EXPECT_EQ(game->fps.fpsCounter, 1);
-    EXPECT_FLOAT_EQ(game->fps.fpsValue, 12.0f) << "no earlier reading: nothing measured";
-    EXPECT_GT(game->fps.fpsLastTime, 0.0f);
-}
-
 }  // namespace
 }  // namespace orbo

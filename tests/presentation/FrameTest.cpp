@@ -61,20 +61,6 @@ TEST_F(FrameTest, UnitsAreDrawnWithThePoseOfTheTileTheyStandInAndTheirPhase) {
     EXPECT_EQ(hero.pose, 10);
 }
 
-TEST_F(FrameTest, AFreeSlotIsNeitherPosedNorDrawn) {
-    put(0, 0, 0);
-    Unit& free = game->units[4];
-    free.spriteSet = CopSpriteSet;
-    free.x = 512;
-    free.y = 300;
-    free.pose = 99;
-
-    drawFrame(*game);
-
-    EXPECT_EQ(blitsFrom(240), (std::vector<Placed>{{0, 0, "7:0"}}));
-    EXPECT_EQ(free.pose, 99);
-}
-
 TEST_F(FrameTest, AMissingPictureIsSkippedNotDrawn) {
     game->tileMap.set(0, 0, 9);  // no set holds pictures for codes past Hole
     game->spriteSets[Brick].frames[0].reset();

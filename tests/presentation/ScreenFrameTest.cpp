@@ -76,17 +76,19 @@ TEST_F(ScreenFrameTest, UnitsLieOverTilesAndHigherSlotsOverLower) {
     EXPECT_EQ(at(610, 410), rgb565(CopColour));
 }
 
-TEST_F(ScreenFrameTest, AFreeSlotDrawsNothing) {
+TEST_F(ScreenFrameTest, AFreeSlotIsNeitherPosedNorDrawn) {
     fill(Brick);
     place(0, 0, 0);
     Unit& free = onScreen.units[5];
     free.spriteSet = HeroSpriteSet;
     free.x = 512;
     free.y = 300;
+    free.pose = 99;
 
     drawFrame(onScreen);
 
     EXPECT_EQ(at(520, 310), rgb565(TileColour));
+    EXPECT_EQ(free.pose, 99);
 }
 
 TEST_F(ScreenFrameTest, TheSeparatorIsFivePixelsOfLightRedAcrossTheScreen) {

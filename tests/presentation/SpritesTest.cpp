@@ -71,15 +71,6 @@ TEST_F(SpritesTest, AMissingPictureIsNamedAndEndsTheSession) {
     EXPECT_TRUE(game->session.quit);
 }
 
-TEST_F(SpritesTest, ThePictureNamesMatchFilesWrittenInOtherLetterCases) {
-    writePictures();
-    std::filesystem::rename(dir.path() / "графика", dir.path() / "Графика");
-    std::filesystem::rename(dir.path() / "Графика" / "Снеговик.bmp", dir.path() / "Графика" / "снеговик.bmp");
-    machine.display.requireFiles(true);
-    EXPECT_TRUE(loadSprites(*game));
-    EXPECT_TRUE(machine.messages.shown().empty());
-}
-
 TEST_F(SpritesTest, AnimationStepsWrapAfterTheLastFrame) {
     SpriteSet& kettle = game->spriteSets[Kettle];
     kettle.frameCount = 100;
