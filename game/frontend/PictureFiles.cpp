@@ -10,25 +10,30 @@
 #include "game/session/core/Level.h"
 
 namespace orbo {
+namespace {
+
+// Writes the picture as a BMP file in one piece: a failed write leaves any old
+// file of that name as it was.
+bool writeBmp(const QImage& picture, const std::filesystem::path& file) {
+    QSaveFile out(qtPath(file));
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    // Plain 24-bit pixels, which every BMP reader understands. The flush writes
+    // the last buffered bytes: commit() alone would take a failed final write for
+    // success and leave a cut-off file behind.
+    if (!picture.convertToFormat(QImage::Format_RGB32).save(&out, "BMP") || !out.flush()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+}  // namespace
 
 QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(displayPath(path)); }
 
 QImage readPicture(const std::filesystem::path& file) {
     QImageReader reader(qtPath(file));
     return reader.read();
-}
-
-bool writeBmp(const QImage& picture, const std::filesystem::path& file) {
-    QSaveFile out(qtPath(file));
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    // Plain 24-bit pixels: what every BMP reader understands.
-    // The last buffered bytes are written here: commit() alone would report a
-    // failed final write as success and leave a cut-off file behind.
-    if (!picture.convertToFormat(QImage::Format_RGB32).save(&out, "BMP") || !out.flush()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
 }
 
 MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {

@@ -16,10 +16,6 @@ QString qtPath(const std::filesystem::path& path);
 // missing or cannot be decoded.
 QImage readPicture(const std::filesystem::path& file);
 
-// Writes the picture as a BMP file in one piece: a failed write leaves any old
-// file of that name as it was.
-bool writeBmp(const QImage& picture, const std::filesystem::path& file);
-
 struct MenuPictureLoad {
     QImage splash;          // null when it could not be read
     QStringList problems;   // one line for the player per picture that failed
