@@ -71,21 +71,32 @@ class OptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void okAtOnceWritesTheDefaultsOverWhateverWasSet();
+    void opensInItsFirstStateAndOkAtOnceWritesTheDefaults();
     void okWritesEveryChoiceAndTheDialogKeepsItsState();
     void closeBoxForgetsTheChoicesAndLeavesTheSettings();
     void scrollBarMovesWithTheKeysWithinOneToSeven();
-    void captionsAndColours();
     void backgroundIsTheSplashOrNothing();
 };
 
-void OptionsTest::okAtOnceWritesTheDefaultsOverWhateverWasSet() {
+void OptionsTest::opensInItsFirstStateAndOkAtOnceWritesTheDefaults() {
     MenuWorld world;
     world.addPictures();
     auto menu = world.makeMenu();
     world.game->settings = {false, true, 1, 6};
 
     withOptions(*menu, [](form3& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Опции"));
+        QCOMPARE(dialog.size(), QSize(312, 213));
+        QCOMPARE(control<QCheckBox>(dialog, "Check1")->text(), QStringLiteral("Звук"));
+        QCOMPARE(control<QCheckBox>(dialog, "Check2")->text(), QStringLiteral("Музыка  (может не работать !!!)"));
+        QCOMPARE(control<QGroupBox>(dialog, "Frame1")->title(), QStringLiteral("Интелект компьютера"));
+        QCOMPARE(control<QRadioButton>(dialog, "Option1")->text(), QStringLiteral("Тупой"));
+        QCOMPARE(control<QRadioButton>(dialog, "Option2")->text(), QStringLiteral("Умный"));
+        QCOMPARE(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("Скорость игры"));
+        QCOMPARE(control<QPushButton>(dialog, "Command1")->text(), QStringLiteral("Окей"));
+        for (const char* name : {"Check1", "Check2", "Frame1", "Option1", "Label1"}) {
+            QVERIFY2(hasGreenOnBlack(*control<QWidget>(dialog, name)), name);
+        }
         const Choices choices = shown(dialog);
         QVERIFY(choices.sound && !choices.music && !choices.smart);
         QCOMPARE(choices.speed, 2);
@@ -181,27 +192,6 @@ void OptionsTest::scrollBarMovesWithTheKeysWithinOneToSeven() {
         pressOk(dialog);
     });
     QCOMPARE(world.game->settings.speed, 7);
-}
-
-void OptionsTest::captionsAndColours() {
-    MenuWorld world;
-    world.addPictures();
-    auto menu = world.makeMenu();
-    withOptions(*menu, [](form3& dialog) {
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Опции"));
-        QCOMPARE(dialog.size(), QSize(312, 213));
-        QCOMPARE(control<QCheckBox>(dialog, "Check1")->text(), QStringLiteral("Звук"));
-        QCOMPARE(control<QCheckBox>(dialog, "Check2")->text(), QStringLiteral("Музыка  (может не работать !!!)"));
-        QCOMPARE(control<QGroupBox>(dialog, "Frame1")->title(), QStringLiteral("Интелект компьютера"));
-        QCOMPARE(control<QRadioButton>(dialog, "Option1")->text(), QStringLiteral("Тупой"));
-        QCOMPARE(control<QRadioButton>(dialog, "Option2")->text(), QStringLiteral("Умный"));
-        QCOMPARE(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("Скорость игры"));
-        QCOMPARE(control<QPushButton>(dialog, "Command1")->text(), QStringLiteral("Окей"));
-        QCOMPARE(control<QRadioButton>(dialog, "Option2")->parentWidget(), control<QGroupBox>(dialog, "Frame1"));
-        for (const char* name : {"Check1", "Check2", "Frame1", "Option1", "Label1"}) {
-            QVERIFY2(hasGreenOnBlack(*control<QWidget>(dialog, name)), name);
-        }
-    });
 }
 
 void OptionsTest::backgroundIsTheSplashOrNothing() {

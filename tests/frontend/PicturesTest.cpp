@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "common/Paths.h"
-#include "game/frontend/MenuPictures.h"
 #include "game/frontend/PictureFiles.h"
 #include "tests/frontend/MenuWorld.h"
 
@@ -61,7 +59,6 @@ private slots:
     void missingAndUnreadablePicturesAreReportedTogetherAndSkipped();
     void missingGraphicsFolderIsOneMessage();
     void unwritableBmpIsReportedUnlessOneIsAlreadyThere();
-    void namesForTheAssetBuild();
 };
 
 void PicturesTest::convertsTheSplashAndEveryKettleFrameReplacingOldFiles() {
@@ -167,19 +164,6 @@ void PicturesTest::unwritableBmpIsReportedUnlessOneIsAlreadyThere() {
     std::string shipped;
     std::getline(std::ifstream(blocked), shipped);
     QCOMPARE(shipped, std::string("shipped"));
-}
-
-void PicturesTest::namesForTheAssetBuild() {
-    const auto shipped = menu_pictures::shippedPictures();
-    const auto written = menu_pictures::writtenPictures();
-    QCOMPARE(shipped.size(), std::size_t{56});
-    QCOMPARE(written.size(), std::size_t{52});
-    // Each name the asset build is told about is one the menu really reads or writes.
-    MenuWorld world;
-    world.addPictures();
-    for (const auto& name : shipped) QVERIFY2(std::filesystem::exists(resolveProgramPath(world.dir.path(), name)), name.c_str());
-    auto menu = world.makeMenu();
-    for (const auto& name : written) QVERIFY2(std::filesystem::exists(resolveProgramPath(world.dir.path(), name)), name.c_str());
 }
 
 }  // namespace orbo::test
