@@ -12,7 +12,8 @@ bool SoftwareDisplay::open() {
     close();
     prepareSdl();
     backBuffer_ = makeSurface565(ScreenWidth, ScreenHeight);
-    if (backBuffer_) renderer_.reset(SDL_CreateSoftwareRenderer(backBuffer_.get()));
+    if (!shown_) shown_ = makeSurface565(ScreenWidth, ScreenHeight);
+    if (backBuffer_ && shown_) renderer_.reset(SDL_CreateSoftwareRenderer(backBuffer_.get()));
     if (!renderer_) {
         fail(std::string("Не удаётся создать экран в памяти: ") + SDL_GetError());
         backBuffer_.reset();
@@ -21,8 +22,7 @@ bool SoftwareDisplay::open() {
     attach(renderer_.get());
     clearBackBuffer();
     // A new screen shows black; the last session's final frame is not handed back by the first flip.
-    if (!shown_) shown_ = makeSurface565(ScreenWidth, ScreenHeight);
-    if (shown_) SDL_FillRect(shown_.get(), nullptr, 0);
+    SDL_FillRect(shown_.get(), nullptr, 0);
     return true;
 }
 
@@ -35,10 +35,6 @@ void SoftwareDisplay::close() {
 bool SoftwareDisplay::flip() {
     if (!renderer_) {
         fail("Экран не открыт");
-        return false;
-    }
-    if (!shown_) {
-        fail(std::string("Кадр потерян: ") + SDL_GetError());
         return false;
     }
     SDL_RenderFlush(renderer_.get());
