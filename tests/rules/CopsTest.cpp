@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(CopsTest, SameRowDumbCopsMoveOnHalfTheCallsSmartCopsAlways) {
-    setGrid({"", "", "", "", "0000000000000000", "1111111111111111"});
+    setRows({{5, "1111111111111111"}});
     put(HeroSlot, 10, 4);
     const Choices dumb = steerMany(2, 3, 4, Calls);
     EXPECT_NEAR(dumb.right / double(Calls), 0.5, Tolerance);
@@ -44,7 +44,7 @@ TEST_F(CopsTest, SameRowDumbCopsMoveOnHalfTheCallsSmartCopsAlways) {
 
 TEST_F(CopsTest, ASmartCopUnderTheHeroWandersAnEighthOfTheTimeEachWay) {
     game->settings.smartCops = 1;
-    setGrid({"", "", "", "", "", "", "", "", "", "", "0000000000000000", "1111111111111111"});
+    setRows({{11, "1111111111111111"}});
     put(HeroSlot, 6, 2);
     const Choices choices = steerMany(2, 6, 10, Calls);
     EXPECT_NEAR(choices.left / double(Calls), 0.125, Tolerance / 2);
@@ -53,7 +53,7 @@ TEST_F(CopsTest, ASmartCopUnderTheHeroWandersAnEighthOfTheTimeEachWay) {
 }
 
 TEST_F(CopsTest, DiagonalChoiceIsACoinInBothModes) {
-    setGrid({"", "", "", "", "", "", "", "", "", "", "0000000000000000", "1111111111111111"});
+    setRows({{11, "1111111111111111"}});
     put(HeroSlot, 12, 2);
     for (int smart : {0, 1}) {
         game->settings.smartCops = smart;
@@ -63,36 +63,25 @@ TEST_F(CopsTest, DiagonalChoiceIsACoinInBothModes) {
     }
 }
 
-TEST_F(CopsTest, FirstCopFollowsLaddersAndBarsTowardsTheHero) {
-    setGrid({"", "", "0000000000000000", "0003000000000000", "0003444400000000", "1113111111111111"});
+TEST_F(CopsTest, FirstCopFollowsLaddersAndBarsSecondCopDropsTowardsTheHero) {
+    setRows({{3, "0003"}, {4, "00034444"}, {5, "1113111111111111"}, {14, "1111111111111111"}});
     put(HeroSlot, 9, 2);
-    for (int i = 0; i < 50; ++i) {
-        put(1, 3, 3);
-        steerCop(*game, 1);
-        EXPECT_EQ(cop(1).dirY, -1) << "climbs towards the hero's row";
-        put(1, 5, 4);
-        steerCop(*game, 1);
-        EXPECT_EQ(cop(1).dirX, 1) << "moves along the bar towards him";
-    }
-    // The second cop has no such preference: on the ladder it climbs only on the coin.
+    EXPECT_EQ(steerMany(1, 3, 3, 50).up, 50) << "cop 1 climbs towards the hero's row";
+    EXPECT_EQ(steerMany(1, 5, 4, 50).right, 50) << "cop 1 moves along the bar towards him";
     const Choices second = steerMany(2, 3, 3, 400);
-    EXPECT_GT(second.right, 100);
+    EXPECT_GT(second.right, 100) << "cop 2 has no ladder preference: the coin decides";
     EXPECT_GT(second.up, 100);
-}
 
-TEST_F(CopsTest, SecondCopDropsTowardsAHeroBelowWhenTheCellBelowIsOpen) {
-    setGrid({"", "", "0000000000000000", "0003000000000000", "0001000000000000", "", "", "", "", "", "",
-             "", "", "", "1111111111111111"});
     put(HeroSlot, 9, 13);
-    const Choices onLadderTop = steerMany(2, 3, 2, 200);
-    EXPECT_EQ(onLadderTop.down, 200);
-    const Choices onLadder = steerMany(2, 3, 3, 400);
-    EXPECT_GT(onLadder.right, 100) << "brick below: the coin decides";
-    EXPECT_GT(onLadder.down, 100);
+    EXPECT_EQ(steerMany(2, 3, 2, 50).down, 50) << "cop 2 drops towards a hero below when the cell below is open";
+    game->tileMap.set(3, 4, Brick);
+    const Choices blocked = steerMany(2, 3, 3, 400);
+    EXPECT_GT(blocked.right, 100) << "brick below: the coin decides";
+    EXPECT_GT(blocked.down, 100);
 }
 
 TEST_F(CopsTest, OnlyASmartFirstCopGivesUpASideStepAboveAHole) {
-    setGrid({"", "", "", "", "0000000000000000", "1111161111111111"});
+    setRows({{5, "1111161111111111"}});
     put(HeroSlot, 10, 4);
     game->settings.smartCops = 1;
     const Choices smart = steerMany(1, 4, 4, 200);
@@ -105,7 +94,7 @@ TEST_F(CopsTest, OnlyASmartFirstCopGivesUpASideStepAboveAHole) {
 }
 
 TEST_F(CopsTest, AWalledInSmartCopIsSentBackWithASound) {
-    setGrid({"", "", "", "", "0000010000000000", "0000101000000000", "0000010000000000"});
+    setRows({{4, "000001"}, {5, "0000101"}, {6, "000001"}});
     put(HeroSlot, 10, 14);
     game->settings.smartCops = 0;
     put(1, 5, 5);
@@ -125,7 +114,7 @@ TEST_F(CopsTest, AWalledInSmartCopIsSentBackWithASound) {
 
 TEST_F(CopsTest, NoCallDrawsMoreThanThreeNumbers) {
     game->settings.smartCops = 1;
-    setGrid({"", "", "", "", "", "", "", "", "", "", "0000000000000000", "1111111111111111"});
+    setRows({{11, "1111111111111111"}});
     put(HeroSlot, 6, 2);
     for (int i = 0; i < 200; ++i) {
         const int before = machine.random.draws();

@@ -22,14 +22,11 @@ protected:
         game->progress.lives = 10.0f;
     }
 
-    // Rows from the top, one digit per cell; rows and columns not given are Empty.
-    void setGrid(std::initializer_list<std::string_view> rows) {
-        int row = 0;
-        for (const std::string_view text : rows) {
+    // Rows by number, one digit per cell from column 0; cells not given stay Empty.
+    void setRows(std::initializer_list<std::pair<int, std::string_view>> rows) {
+        for (const auto& [row, text] : rows)
             for (int col = 0; col < static_cast<int>(text.size()) && col < FieldColumns; ++col)
                 game->tileMap.set(col, row, text[static_cast<std::size_t>(col)] - '0');
-            ++row;
-        }
     }
 
     Unit& put(int slot, int col, int row) {
@@ -48,6 +45,14 @@ protected:
     // Slides every unit until it rests in its cell.
     void glideToRest() {
         for (int tick = 0; tick < 8; ++tick) glideUnits(*game);
+    }
+
+    // Steps the hero and lets him glide into his new cell, n times.
+    void walk(int steps) {
+        for (int i = 0; i < steps; ++i) {
+            stepUnit(*game, HeroSlot);
+            glideToRest();
+        }
     }
 
     TempDir dir;

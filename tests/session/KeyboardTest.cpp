@@ -9,7 +9,7 @@ class KeyboardTest : public RulesTest {
 protected:
     void SetUp() override {
         // The hero stands on turf he can shoot into.
-        setGrid({"", "", "", "", "", "", "", "", "", "", "", "", "", "2222222222222222", "2222222222222222"});
+        setRows({{13, "2222222222222222"}, {14, "2222222222222222"}});
         put(HeroSlot, 5, 12);
     }
     void press(std::initializer_list<int> keys) {

@@ -77,18 +77,5 @@ TEST_F(RulesScenario, TakingTheLastKettleOnTheFieldWhileACopCarriesOneDoesNotCle
     EXPECT_EQ(lines.back()["score"], 10);
 }
 
-TEST_F(RulesScenario, TheLastKettleClearsTheLevelAndTheNextFrameIsEmpty) {
-    level(0, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "", "", "", "0050000000000000"});
-    level(1, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "", "", "", "0000000000000055"});
-    const auto lines = runAll("200 Right\n");
-    std::size_t cleared = 0;
-    while (cleared < lines.size() && lines[cleared]["level"] == 0) ++cleared;
-    ASSERT_LT(cleared, lines.size());
-    EXPECT_EQ(lines[cleared]["score"], 110);
-    EXPECT_EQ(lines[cleared]["effects"], Json::array({0, 3}));
-    EXPECT_EQ(hero(lines[cleared])["col"], 1) << "units back on their start cells";
-    EXPECT_EQ(lines[cleared]["grid"][14], "0000000000000055");
-}
-
 }  // namespace
 }  // namespace orbo
