@@ -47,6 +47,13 @@ TEST_F(WindowDisplayTest, TheWindowComposesTheSamePixelsAsTheScreenInMemory) {
     for (std::size_t i = 0; i < inWindow.size(); ++i) differing += inWindow[i] != inMemory[i];
     EXPECT_EQ(differing, 0u);
 
+    SDL_DisplayMode desktop;
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window.window(), &width, &height);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(desktop.w, desktop.h)) << "the whole screen";
+
     EXPECT_TRUE(window.flip());
     EXPECT_TRUE(memory.flip());
     EXPECT_EQ(window.readBackBuffer(), memory.readBackBuffer()) << "both hand back the former, black frame";

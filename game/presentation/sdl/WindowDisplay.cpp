@@ -38,8 +38,13 @@ bool WindowDisplay::open() {
     video_.emplace(SDL_INIT_VIDEO);
     if (!video_->ok()) return openFailed("Не удаётся включить экран: ");
 
-    window_.reset(SDL_CreateWindow(WindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ScreenWidth,
-                                   ScreenHeight, SDL_WINDOW_FULLSCREEN_DESKTOP));
+    // Made at the desktop's size too, so that it covers the screen even where no
+    // window manager makes it full screen.
+    SDL_DisplayMode desktop{};
+    const bool known = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0;
+    window_.reset(SDL_CreateWindow(WindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   known ? desktop.w : ScreenWidth, known ? desktop.h : ScreenHeight,
+                                   SDL_WINDOW_FULLSCREEN_DESKTOP));
     if (!window_) return openFailed("Не удаётся открыть окно игры: ");
 
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "1");
@@ -61,13 +66,14 @@ bool WindowDisplay::open() {
     }
     if (SDL_SetRenderTarget(renderer_.get(), backBuffer_.get()) != 0) return openFailed("Не удаётся создать задний буфер: ");
 
-    SDL_DisplayMode mode;
+    SDL_DisplayMode mode{};
     const int screen = SDL_GetWindowDisplayIndex(window_.get());
-    const bool known = screen >= 0 && SDL_GetDesktopDisplayMode(screen, &mode) == 0;
-    pacer_.emplace(known ? mode.refresh_rate : 0);
+    pacer_.emplace(screen >= 0 && SDL_GetDesktopDisplayMode(screen, &mode) == 0 ? mode.refresh_rate : 0);
     deviceLost_ = false;
     SDL_AddEventWatch(&WindowDisplay::watchEvents, this);
+    // The keys belong to the play screen, also where no window manager hands it the focus.
     SDL_RaiseWindow(window_.get());
+    SDL_SetWindowInputFocus(window_.get());
 
     attach(renderer_.get());
     return true;
