@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
-#include <vector>
+#include <cmath>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace orbo::assetgen {
 namespace {
@@ -30,6 +32,18 @@ void writeFile(const QString& file, const QByteArray& bytes) {
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + file.toStdString());
+}
+
+// The picture as the bytes of a file in the given format, 24-bit at 72 dpi.
+QByteArray encode(const QImage& picture, const char* format, const QString& file, int quality = -1) {
+    QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    fixDensity(rgb);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!rgb.save(&buffer, format, quality))
+        throw std::runtime_error(std::string("cannot encode ") + format + " " + file.toStdString());
+    return bytes;
 }
 
 // A patch of background of a few pixels shut in by the figure (between two
@@ -114,27 +128,42 @@ QImage toOpaque(const QImage& canvas) {
     return picture;
 }
 
-void saveBmp(const QImage& picture, const QString& file) {
-    QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    fixDensity(rgb);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!rgb.save(&buffer, "BMP")) throw std::runtime_error("cannot encode BMP " + file.toStdString());
-    writeFile(file, bytes);
-}
+void saveBmp(const QImage& picture, const QString& file) { writeFile(file, encode(picture, "BMP", file)); }
 
 QImage saveJpeg(const QImage& picture, const QString& file) {
-    QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    fixDensity(rgb);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!rgb.save(&buffer, "JPEG", JpegQuality)) throw std::runtime_error("cannot encode JPEG " + file.toStdString());
+    const QByteArray bytes = encode(picture, "JPEG", file, JpegQuality);
     writeFile(file, bytes);
     QImage decoded;
     if (!decoded.loadFromData(bytes, "JPEG")) throw std::runtime_error("cannot decode JPEG " + file.toStdString());
     return decoded;
+}
+
+QImage paintCell(int width, int height, Fit fit, const std::function<void(QPainter&)>& draw) {
+    QImage canvas = newCanvas(width, height);
+    QPainter p(&canvas);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (fit == Fit::Stretch) {
+        p.scale(width / 64.0, height / 50.0);
+    } else {
+        const double scale = std::min(width / 64.0, height / 50.0);
+        p.translate((width - 64 * scale) / 2, (height - 50 * scale) / 2);
+        p.scale(scale, scale);
+    }
+    draw(p);
+    return canvas;
+}
+
+QPainterPath star(QPointF centre, int points, double outer, double inner, double squash) {
+    QPainterPath path;
+    for (int i = 0; i < 2 * points; ++i) {
+        const double angle = i * M_PI / points;
+        const double radius = (i % 2 == 0) ? outer : inner;
+        const QPointF point = centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius * squash);
+        if (i == 0) path.moveTo(point);
+        else path.lineTo(point);
+    }
+    path.closeSubpath();
+    return path;
 }
 
 std::uint64_t Rng::nextBits() {

@@ -2,8 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+class QPainter;
 
 namespace orbo::assetgen {
 
@@ -28,6 +32,14 @@ void saveBmp(const QImage& picture, const QString& file);
 // JPEG source of a picture the menu converts; returns the picture as decoded
 // back from the file, which is what the converted BMP will hold.
 QImage saveJpeg(const QImage& picture, const QString& file);
+
+// A picture drawn for a 64 x 50 cell, painted antialiased at width x height:
+// a tile stretches to fill its cell, a figure keeps its shape and is centred.
+enum class Fit { Stretch, KeepShape };
+QImage paintCell(int width, int height, Fit fit, const std::function<void(QPainter&)>& draw);
+
+// A star of `points` rays round centre, its height squashed by squash.
+QPainterPath star(QPointF centre, int points, double outer, double inner, double squash = 1.0);
 
 // A small deterministic generator, independent of the standard library's
 // distributions, so the same seed draws the same values everywhere.

@@ -65,7 +65,9 @@ QPainterPath limb(QPointF from, QPointF to, double bend) {
     return path;
 }
 
-QTransform bodyTransform(const Stance& s, QPointF feet) {
+// The body's pose about the point between its feet.
+QTransform bodyTransform(const Stance& s) {
+    const QPointF feet(32, 49);
     QTransform t;
     t.translate(feet.x() + s.dx, feet.y() + s.dy);
     t.rotate(s.tilt);
@@ -74,25 +76,68 @@ QTransform bodyTransform(const Stance& s, QPointF feet) {
     return t;
 }
 
+// Turns a figure to the side d, -1 left or +1 right; returns d.
+double faceTo(Stance& s, double d) {
+    s.view = d < 0 ? View::Left : View::Right;
+    return d;
+}
+
+// Of a pair of hands or feet, the one on the side d goes to front, the other to back.
+void place(QPointF& left, QPointF& right, double d, QPointF front, QPointF back) {
+    (d < 0 ? left : right) = front;
+    (d < 0 ? right : left) = back;
+}
+
+// How a figure of one kind holds on to bars and ladders.
+struct Grip {
+    double hangScale;  // its size when hanging from a bar
+    double barSpan;    // hands from the middle along the bar, at rest
+    double barLean;    // tilt when reaching along the bar
+    double railX;      // hands from the middle on a ladder's rails
+    double railHigh;   // height of the upper hand on the rails
+    double railLow;    // and of the lower one
+};
+
+// Frames 6 and 7: hanging from the bar, swinging gently.
+void hang(Stance& s, const Grip& g, int frame) {
+    s.scale = g.hangScale;
+    s.tilt = frame == 6 ? -4 : 4;
+    s.handLeft = {25, BarY};
+    s.handRight = {39, BarY};
+}
+
+// Frames 8 to 11: hand over hand along the bar; returns the side it moves to.
+double alongBar(Stance& s, const Grip& g, int frame) {
+    const double d = faceTo(s, frame <= 9 ? -1 : 1);
+    const bool reach = frame % 2 == 0;
+    s.scale = g.hangScale;
+    s.tilt = d * (reach ? g.barLean : 2);
+    place(s.handLeft, s.handRight, d, QPointF(32 + d * (reach ? g.barSpan + 7 : g.barSpan), BarY),
+          QPointF(32 - d * (reach ? 2 : g.barSpan), BarY));
+    return d;
+}
+
+// Frames 12 and 13: climbing, seen from behind, hands on the rails in turn;
+// returns whether the left hand is up.
+bool climb(Stance& s, const Grip& g, int frame) {
+    const bool leftUp = frame == 12;
+    s.view = View::Back;
+    s.dy = leftUp ? -1.5 : 0;
+    s.handLeft = {32 - g.railX, leftUp ? g.railHigh : g.railLow};
+    s.handRight = {32 + g.railX, leftUp ? g.railLow : g.railHigh};
+    return leftUp;
+}
+
 void drawBurst(QPainter& p, QPointF at, int direction, int phase) {
     p.save();
     p.setPen(Qt::NoPen);
     if (phase == 0) {
-        QPainterPath star;
-        for (int i = 0; i < 16; ++i) {
-            const double angle = i * M_PI / 8;
-            const double radius = (i % 2 == 0) ? 8.0 : 3.0;
-            const QPointF point = at + QPointF(std::cos(angle) * radius, std::sin(angle) * radius * 0.8);
-            if (i == 0) star.moveTo(point);
-            else star.lineTo(point);
-        }
-        star.closeSubpath();
         QRadialGradient glow(at, 8);
         glow.setColorAt(0, QColor(255, 255, 235));
         glow.setColorAt(0.5, QColor(255, 226, 110));
         glow.setColorAt(1, QColor(240, 140, 40));
         p.setBrush(glow);
-        p.drawPath(star);
+        p.drawPath(star(at, 8, 8.0, 3.0, 0.8));
     } else {
         // Snow thrown off by the shot.
         const QPointF step(direction * 3.5, 2.5);
@@ -141,8 +186,7 @@ void stickArm(QPainter& p, QPointF shoulder, QPointF hand) {
 }
 
 void drawSnowman(QPainter& p, const Stance& s) {
-    const QPointF feet(32, 49);
-    const QTransform body = bodyTransform(s, feet);
+    const QTransform body = bodyTransform(s);
     const QPointF shoulderLeft = body.map(QPointF(25, 26));
     const QPointF shoulderRight = body.map(QPointF(39, 26));
 
@@ -251,6 +295,9 @@ void drawSnowman(QPainter& p, const Stance& s) {
     if (s.shot != 0) drawBurst(p, s.shot < 0 ? s.handLeft : s.handRight, s.shot, s.shotPhase);
 }
 
+// His stick arms reach further than a cop's.
+constexpr Grip HeroGrip{0.8, 8, 6, 19, 8, 26};
+
 Stance heroStance(int frame) {
     Stance s;
     s.handLeft = {15, 33};
@@ -269,72 +316,43 @@ Stance heroStance(int frame) {
     case 4:
     case 5: {
         // A hop: squat then spring, leaning the way he goes.
-        const double d = frame <= 3 ? -1 : 1;
+        const double d = faceTo(s, frame <= 3 ? -1 : 1);
         const bool spring = frame % 2 == 1;
-        s.view = d < 0 ? View::Left : View::Right;
         s.tilt = d * (spring ? 7 : 3);
         s.squash = spring ? 1.0 : 0.93;
         s.dy = spring ? -2.5 : 0;
         s.dx = d * (spring ? 2 : 0);
-        const QPointF front = spring ? QPointF(32 + d * 18, 21) : QPointF(32 + d * 17, 33);
-        const QPointF back = spring ? QPointF(32 - d * 17, 35) : QPointF(32 - d * 16, 25);
-        (d < 0 ? s.handLeft : s.handRight) = front;
-        (d < 0 ? s.handRight : s.handLeft) = back;
+        place(s.handLeft, s.handRight, d, spring ? QPointF(32 + d * 18, 21) : QPointF(32 + d * 17, 33),
+              spring ? QPointF(32 - d * 17, 35) : QPointF(32 - d * 16, 25));
         s.scarf = -d * (spring ? 1.0 : 0.6);
         break;
     }
     case 6:
     case 7:
-        // Hanging from the bar, swinging gently.
-        s.scale = 0.8;
-        s.dy = 0;
-        s.tilt = frame == 6 ? -4 : 4;
-        s.handLeft = {25, BarY};
-        s.handRight = {39, BarY};
+        hang(s, HeroGrip, frame);
         s.scarf = frame == 6 ? 0.5 : -0.5;
         break;
     case 8:
     case 9:
     case 10:
-    case 11: {
-        // Hand over hand along the bar.
-        const double d = frame <= 9 ? -1 : 1;
-        const bool reach = frame % 2 == 0;
-        s.view = d < 0 ? View::Left : View::Right;
-        s.scale = 0.8;
-        s.tilt = d * (reach ? 6 : 2);
-        const QPointF lead(32 + d * (reach ? 15 : 8), BarY);
-        const QPointF trail(32 - d * (reach ? 2 : 8), BarY);
-        (d < 0 ? s.handLeft : s.handRight) = lead;
-        (d < 0 ? s.handRight : s.handLeft) = trail;
-        s.scarf = -d * (reach ? 1.0 : 0.5);
+    case 11:
+        s.scarf = -alongBar(s, HeroGrip, frame) * (frame % 2 == 0 ? 1.0 : 0.5);
         break;
-    }
     case 12:
-    case 13: {
-        // Climbing, seen from behind, hands on the rails in turn.
-        const bool leftUp = frame == 12;
-        s.view = View::Back;
-        s.dy = leftUp ? -1.5 : 0;
-        s.handLeft = {13, leftUp ? 8.0 : 26.0};
-        s.handRight = {51, leftUp ? 26.0 : 8.0};
-        s.scarf = leftUp ? 0.3 : -0.3;
+    case 13:
+        s.scarf = climb(s, HeroGrip, frame) ? 0.3 : -0.3;
         break;
-    }
     case 14:
     case 15:
     case 16:
     case 17: {
         // The shot: the arm flung down to the turf beside him.
-        const double d = frame <= 15 ? -1 : 1;
+        const double d = faceTo(s, frame <= 15 ? -1 : 1);
         const bool blast = frame % 2 == 0;
-        s.view = d < 0 ? View::Left : View::Right;
         s.tilt = d * (blast ? 9 : 5);
         s.dx = -d * (blast ? 1.5 : 0);
-        const QPointF aim = blast ? QPointF(32 + d * 24, 43) : QPointF(32 + d * 22, 40);
-        const QPointF other(32 - d * 14, 22);
-        (d < 0 ? s.handLeft : s.handRight) = aim;
-        (d < 0 ? s.handRight : s.handLeft) = other;
+        place(s.handLeft, s.handRight, d, blast ? QPointF(32 + d * 24, 43) : QPointF(32 + d * 22, 40),
+              QPointF(32 - d * 14, 22));
         s.scarf = -d;
         s.shot = static_cast<int>(d);
         s.shotPhase = blast ? 0 : 1;
@@ -371,8 +389,7 @@ void copLeg(QPainter& p, QPointF hip, QPointF foot, double bend, int toes) {
 }
 
 void drawCop(QPainter& p, const Stance& s) {
-    const QPointF feet(32, 49);
-    const QTransform body = bodyTransform(s, feet);
+    const QTransform body = bodyTransform(s);
     const bool side = s.view == View::Left || s.view == View::Right;
     const int facing = s.view == View::Left ? -1 : (s.view == View::Right ? 1 : 0);
     const QPointF hipLeft = body.map(QPointF(29, 34));
@@ -521,6 +538,8 @@ void drawCop(QPainter& p, const Stance& s) {
     }
 }
 
+constexpr Grip CopGrip{0.86, 7, 7, 18, 7, 24};
+
 Stance copStance(int frame) {
     Stance s;
     s.handLeft = {22, 33};
@@ -539,27 +558,19 @@ Stance copStance(int frame) {
     case 4:
     case 5: {
         // Striding.
-        const double d = frame <= 3 ? -1 : 1;
+        const double d = faceTo(s, frame <= 3 ? -1 : 1);
         const bool open = frame % 2 == 0;
-        s.view = d < 0 ? View::Left : View::Right;
         s.tilt = d * 4;
         s.dy = open ? 0.5 : -0.5;
-        const QPointF frontFoot = open ? QPointF(32 + d * 8, 47) : QPointF(32 + d * 2, 47);
-        const QPointF backFoot = open ? QPointF(32 - d * 7, 46) : QPointF(32 - d * 1, 45);
-        (d < 0 ? s.footLeft : s.footRight) = frontFoot;
-        (d < 0 ? s.footRight : s.footLeft) = backFoot;
-        const QPointF frontHand = open ? QPointF(32 - d * 8, 31) : QPointF(32 + d * 8, 30);
-        const QPointF backHand = open ? QPointF(32 + d * 9, 29) : QPointF(32 - d * 7, 31);
-        (d < 0 ? s.handLeft : s.handRight) = frontHand;
-        (d < 0 ? s.handRight : s.handLeft) = backHand;
+        place(s.footLeft, s.footRight, d, open ? QPointF(32 + d * 8, 47) : QPointF(32 + d * 2, 47),
+              open ? QPointF(32 - d * 7, 46) : QPointF(32 - d * 1, 45));
+        place(s.handLeft, s.handRight, d, open ? QPointF(32 - d * 8, 31) : QPointF(32 + d * 8, 30),
+              open ? QPointF(32 + d * 9, 29) : QPointF(32 - d * 7, 31));
         break;
     }
     case 6:
     case 7:
-        s.scale = 0.86;
-        s.tilt = frame == 6 ? -4 : 4;
-        s.handLeft = {25, BarY};
-        s.handRight = {39, BarY};
+        hang(s, CopGrip, frame);
         s.footLeft = {frame == 6 ? 27.0 : 31.0, 48};
         s.footRight = {frame == 6 ? 33.0 : 37.0, 48};
         break;
@@ -567,28 +578,15 @@ Stance copStance(int frame) {
     case 9:
     case 10:
     case 11: {
-        const double d = frame <= 9 ? -1 : 1;
+        const double d = alongBar(s, CopGrip, frame);
         const bool reach = frame % 2 == 0;
-        s.view = d < 0 ? View::Left : View::Right;
-        s.scale = 0.86;
-        s.tilt = d * (reach ? 7 : 2);
-        const QPointF lead(32 + d * (reach ? 14 : 7), BarY);
-        const QPointF trail(32 - d * (reach ? 2 : 7), BarY);
-        (d < 0 ? s.handLeft : s.handRight) = lead;
-        (d < 0 ? s.handRight : s.handLeft) = trail;
-        const QPointF kick(32 - d * (reach ? 7 : 2), reach ? 45.0 : 48.0);
-        const QPointF hang(32 + d * (reach ? 2 : 5), 48);
-        (d < 0 ? s.footLeft : s.footRight) = hang;
-        (d < 0 ? s.footRight : s.footLeft) = kick;
+        place(s.footLeft, s.footRight, d, QPointF(32 + d * (reach ? 2 : 5), 48),
+              QPointF(32 - d * (reach ? 7 : 2), reach ? 45.0 : 48.0));
         break;
     }
     case 12:
     case 13: {
-        const bool leftUp = frame == 12;
-        s.view = View::Back;
-        s.dy = leftUp ? -1.5 : 0;
-        s.handLeft = {14, leftUp ? 7.0 : 24.0};
-        s.handRight = {50, leftUp ? 24.0 : 7.0};
+        const bool leftUp = climb(s, CopGrip, frame);
         s.footLeft = {28, leftUp ? 44.0 : 48.0};
         s.footRight = {36, leftUp ? 48.0 : 44.0};
         break;
@@ -604,19 +602,11 @@ void drawHeroFrame(QPainter& painter, int frame) { drawSnowman(painter, heroStan
 void drawCopFrame(QPainter& painter, int frame) { drawCop(painter, copStance(frame)); }
 
 QImage paintHero(int frame) {
-    QImage canvas = newCanvas(64, 50);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawHeroFrame(p, frame);
-    return canvas;
+    return paintCell(64, 50, Fit::KeepShape, [frame](QPainter& p) { drawHeroFrame(p, frame); });
 }
 
 QImage paintCop(int frame) {
-    QImage canvas = newCanvas(64, 50);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawCopFrame(p, frame);
-    return canvas;
+    return paintCell(64, 50, Fit::KeepShape, [frame](QPainter& p) { drawCopFrame(p, frame); });
 }
 
 }  // namespace orbo::assetgen

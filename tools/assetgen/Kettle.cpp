@@ -22,6 +22,16 @@ const QColor EnamelDark(112, 20, 30);
 const QColor Rim(96, 22, 30);
 const QColor Steel(200, 208, 222);
 
+// Red enamel, lit up to `lit` of the shade's run, with its dark rim.
+void drawEnamelled(QPainter& p, const QPainterPath& shape, QGradient shade, double lit, double rim) {
+    shade.setColorAt(0, EnamelLight);
+    shade.setColorAt(lit, Enamel);
+    shade.setColorAt(1, EnamelDark);
+    p.setPen(QPen(Rim, rim));
+    p.setBrush(shade);
+    p.drawPath(shape);
+}
+
 void drawSteam(QPainter& p, double t, QPointF spout) {
     p.setPen(Qt::NoPen);
     constexpr int Puffs = 4;
@@ -45,18 +55,9 @@ void drawSteam(QPainter& p, double t, QPointF spout) {
 
 void drawGlint(QPainter& p, QPointF at, double size) {
     if (size < 0.4) return;
-    QPainterPath star;
-    for (int i = 0; i < 8; ++i) {
-        const double angle = i * M_PI / 4;
-        const double radius = (i % 2 == 0) ? size : size * 0.28;
-        const QPointF point = at + QPointF(std::cos(angle) * radius, std::sin(angle) * radius);
-        if (i == 0) star.moveTo(point);
-        else star.lineTo(point);
-    }
-    star.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 240));
-    p.drawPath(star);
+    p.drawPath(star(at, 4, size, size * 0.28));
 }
 
 void drawKettle(QPainter& p, double t) {
@@ -86,13 +87,7 @@ void drawKettle(QPainter& p, double t) {
     spout.lineTo(spoutTip.x() + 1.5, spoutTip.y() + 1.8);
     spout.cubicTo(QPointF(52, 28), QPointF(50, 38), QPointF(43, 39));
     spout.closeSubpath();
-    QLinearGradient spoutShade(44, 20, 52, 38);
-    spoutShade.setColorAt(0, EnamelLight);
-    spoutShade.setColorAt(0.4, Enamel);
-    spoutShade.setColorAt(1, EnamelDark);
-    p.setPen(QPen(Rim, 1.0));
-    p.setBrush(spoutShade);
-    p.drawPath(spout);
+    drawEnamelled(p, spout, QLinearGradient(44, 20, 52, 38), 0.4, 1.0);
 
     // Body: wide at the bottom, round at the shoulders.
     QPainterPath body;
@@ -100,13 +95,7 @@ void drawKettle(QPainter& p, double t) {
     body.cubicTo(QPointF(10, 40), QPointF(12, 22), QPointF(30, 21));
     body.cubicTo(QPointF(48, 22), QPointF(50, 40), QPointF(44, 46));
     body.closeSubpath();
-    QRadialGradient shine(QPointF(24, 28), 24);
-    shine.setColorAt(0, EnamelLight);
-    shine.setColorAt(0.35, Enamel);
-    shine.setColorAt(1, EnamelDark);
-    p.setPen(QPen(Rim, 1.2));
-    p.setBrush(shine);
-    p.drawPath(body);
+    drawEnamelled(p, body, QRadialGradient(QPointF(24, 28), 24), 0.35, 1.2);
 
     // A white enamel band with a snowflake on it.
     p.save();
@@ -150,16 +139,9 @@ void drawKettle(QPainter& p, double t) {
 
 void drawKettleFrame(QPainter& painter, int frame) { drawKettle(painter, static_cast<double>(frame) / KettleFrames); }
 
+// Smaller pictures keep the kettle's proportions.
 QImage paintKettle(int width, int height, int frame) {
-    QImage canvas = newCanvas(width, height);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Drawn on a 64 x 50 cell; smaller pictures keep the kettle's proportions.
-    const double scale = std::min(width / 64.0, height / 50.0);
-    p.translate((width - 64 * scale) / 2, (height - 50 * scale) / 2);
-    p.scale(scale, scale);
-    drawKettleFrame(p, frame);
-    return canvas;
+    return paintCell(width, height, Fit::KeepShape, [frame](QPainter& p) { drawKettleFrame(p, frame); });
 }
 
 }  // namespace orbo::assetgen

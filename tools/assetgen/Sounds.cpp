@@ -1,6 +1,7 @@
 #include "tools/assetgen/Sounds.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -24,19 +25,25 @@ using Signal = std::vector<double>;
 Signal silence(double seconds) { return Signal(static_cast<std::size_t>(seconds * SampleRate), 0.0); }
 double timeOf(std::size_t i) { return static_cast<double>(i) / SampleRate; }
 
+// Adds voice(t), t the seconds since start, for length seconds from start;
+// nothing beyond the end of out.
+template <typename Voice>
+void mixIn(Signal& out, double start, double length, Voice voice) {
+    const auto first = static_cast<std::size_t>(start * SampleRate);
+    const auto count = static_cast<std::size_t>(length * SampleRate);
+    for (std::size_t i = 0; i < count && first + i < out.size(); ++i) out[first + i] += voice(timeOf(i));
+}
+
 // Adds a voice whose frequency and level may change over time; the phase is
 // accumulated so pitch sweeps stay smooth.
 void addTone(Signal& out, double start, double length, const std::function<double(double)>& frequency,
              const std::function<double(double)>& level, const std::function<double(double)>& shape) {
-    const auto first = static_cast<std::size_t>(start * SampleRate);
-    const auto count = static_cast<std::size_t>(length * SampleRate);
-    double phase = 0;
-    for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
-        const double t = timeOf(i);
-        out[first + i] += level(t) * shape(phase);
+    mixIn(out, start, length, [&, phase = 0.0](double t) mutable {
+        const double value = level(t) * shape(phase);
         phase += frequency(t) / SampleRate;
         phase -= std::floor(phase);
-    }
+        return value;
+    });
 }
 
 double sine(double phase) { return std::sin(Tau * phase); }
@@ -67,36 +74,34 @@ std::function<double(double)> constant(double value) {
 
 // A bell: a sine whose brightness (frequency modulation) dies faster than its body.
 void addBell(Signal& out, double start, double length, double frequency, double gain) {
-    const auto first = static_cast<std::size_t>(start * SampleRate);
-    const auto count = static_cast<std::size_t>(length * SampleRate);
-    for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
-        const double t = timeOf(i);
+    mixIn(out, start, length, [=](double t) {
         const double index = 2.2 * std::exp(-t / 0.05);
         const double attack = std::min(1.0, t / 0.002);
-        out[first + i] +=
-            gain * attack * std::exp(-t / 0.14) * std::sin(Tau * frequency * t + index * std::sin(Tau * 3.5 * frequency * t));
-    }
+        return gain * attack * std::exp(-t / 0.14) *
+               std::sin(Tau * frequency * t + index * std::sin(Tau * 3.5 * frequency * t));
+    });
 }
 
 // White noise through a resonant band-pass whose centre may move: hiss, rustle, breath.
 void addNoise(Signal& out, double start, double length, std::uint64_t seed, const std::function<double(double)>& centre,
               double resonance, const std::function<double(double)>& level) {
-    Rng rng(seed);
-    const auto first = static_cast<std::size_t>(start * SampleRate);
-    const auto count = static_cast<std::size_t>(length * SampleRate);
-    double low = 0, band = 0;
-    for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
-        const double t = timeOf(i);
+    mixIn(out, start, length, [&, rng = Rng(seed), low = 0.0, band = 0.0](double t) mutable {
         const double f = 2 * std::sin(M_PI * std::min(centre(t), SampleRate / 6.0) / SampleRate);
         const double input = rng.uniform() * 2 - 1;
         low += f * band;
         const double high = input - low - resonance * band;
         band += f * high;
-        out[first + i] += level(t) * band;
-    }
+        return level(t) * band;
+    });
 }
 
 double midiHz(double note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+
+// Three short square notes, one straight after the other.
+void addRun(Signal& out, const std::array<double, 3>& notes, double each, const std::function<double(double)>& level) {
+    for (std::size_t i = 0; i < notes.size(); ++i)
+        addTone(out, static_cast<double>(i) * each, each, constant(midiHz(notes[i])), level, softSquare);
+}
 
 Signal kettleTaken() {
     // Two bright chimes, a fifth apart: a pick-up.
@@ -119,9 +124,7 @@ Signal shot() {
 Signal lifeLost() {
     // A sad slide down: three falling notes and a long wobbling last one.
     Signal s = silence(0.95);
-    const double notes[] = {67, 66, 65};
-    for (int i = 0; i < 3; ++i)
-        addTone(s, i * 0.17, 0.17, constant(midiHz(notes[i])), held(0.01, 0.11, 0.05, 0.7), softSquare);
+    addRun(s, {67, 66, 65}, 0.17, held(0.01, 0.11, 0.05, 0.7));
     addTone(s, 0.51, 0.44,
             [](double t) { return midiHz(64 - 1.5 * t) * (1 + 0.018 * std::sin(Tau * 6 * t)); },
             held(0.01, 0.25, 0.18, 0.75), softSquare);
@@ -131,9 +134,7 @@ Signal lifeLost() {
 Signal levelUp() {
     // A rising fanfare to the next level.
     Signal s = silence(0.78);
-    const double notes[] = {72, 76, 79};
-    for (int i = 0; i < 3; ++i)
-        addTone(s, i * 0.09, 0.09, constant(midiHz(notes[i])), held(0.004, 0.06, 0.025, 0.6), softSquare);
+    addRun(s, {72, 76, 79}, 0.09, held(0.004, 0.06, 0.025, 0.6));
     addTone(s, 0.27, 0.51, [](double t) { return midiHz(84) * (1 + 0.012 * std::sin(Tau * 7 * t)); },
             held(0.005, 0.3, 0.2, 0.65), softSquare);
     addTone(s, 0.27, 0.51, constant(midiHz(96)), held(0.005, 0.25, 0.25, 0.18), sine);

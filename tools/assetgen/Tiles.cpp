@@ -1,6 +1,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <cmath>
 
@@ -12,6 +13,14 @@ namespace {
 
 const QColor Frost(214, 230, 250);
 const QColor FrostShadow(120, 150, 200);
+
+// The turf's earth, shared by the turf and the hole dug into it.
+QLinearGradient turfGround() {
+    QLinearGradient ground(0, 0, 0, 50);
+    ground.setColorAt(0, QColor(46, 122, 52));
+    ground.setColorAt(1, QColor(22, 74, 34));
+    return ground;
+}
 
 // Bricks of one course are bricksAcross to a tile; every other course is offset
 // by half a brick, and a brick's colour depends only on where it starts within
@@ -52,26 +61,8 @@ void layBricks(QPainter& p, int width, int height, int courses, int bricksAcross
     }
 }
 
-}  // namespace
-
-QImage paintBricks(int width, int height) {
-    QImage canvas = newCanvas(width, height);
-    QPainter p(&canvas);
-    const bool small = height < 40;
-    layBricks(p, width, height, small ? 3 : 4, 2);
-    return canvas;
-}
-
-QImage paintTurf(int width, int height) {
-    QImage canvas = newCanvas(width, height);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 64.0, height / 50.0);
-
-    QLinearGradient ground(0, 0, 0, 50);
-    ground.setColorAt(0, QColor(46, 122, 52));
-    ground.setColorAt(1, QColor(22, 74, 34));
-    p.fillRect(QRectF(0, 0, 64, 50), ground);
+void drawTurf(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 64, 50), turfGround());
 
     // Dense leaves, darker ones first so the light ones sit on top.
     Rng rng(2);
@@ -108,15 +99,9 @@ QImage paintTurf(int width, int height) {
     snowShade.setColorAt(1, FrostShadow);
     p.setBrush(snowShade);
     p.drawPath(snow);
-    return canvas;
 }
 
-QImage paintLadder(int width, int height) {
-    QImage canvas = newCanvas(width, height);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 64.0, height / 50.0);
-
+void drawLadder(QPainter& p) {
     const QColor wood(178, 122, 66);
     const QColor dark(96, 60, 30);
     // Four rungs a tile, evenly spaced, so stacked ladders keep the rhythm.
@@ -136,15 +121,9 @@ QImage paintLadder(int width, int height) {
         p.fillRect(QRectF(x, 0, 6, 50), rail);
         p.fillRect(QRectF(x + 5.2, 0, 0.8, 50), QColor(60, 36, 20));
     }
-    return canvas;
 }
 
-QImage paintBar(int width, int height) {
-    QImage canvas = newCanvas(width, height);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 64.0, height / 50.0);
-
+void drawBar(QPainter& p) {
     QLinearGradient steel(0, 4, 0, 10);
     steel.setColorAt(0, QColor(236, 242, 250));
     steel.setColorAt(0.35, QColor(170, 184, 206));
@@ -172,37 +151,18 @@ QImage paintBar(int width, int height) {
         p.setBrush(ice);
         p.drawPath(shape);
     }
-    return canvas;
 }
 
-QImage paintHole(int width, int height) {
-    QImage canvas = newCanvas(width, height);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width / 64.0, height / 50.0);
-
+void drawHole(QPainter& p) {
     // The pit: torn edges of turf round a dark hollow.
     QPainterPath pit;
-    pit.moveTo(9, 0);
-    pit.lineTo(55, 0);
-    pit.lineTo(58, 10);
-    pit.lineTo(54, 18);
-    pit.lineTo(57, 30);
-    pit.lineTo(53, 40);
-    pit.lineTo(55, 50);
-    pit.lineTo(9, 50);
-    pit.lineTo(11, 39);
-    pit.lineTo(6, 28);
-    pit.lineTo(10, 17);
-    pit.lineTo(5, 8);
+    pit.addPolygon(QPolygonF({{9, 0}, {55, 0}, {58, 10}, {54, 18}, {57, 30}, {53, 40}, {55, 50}, {9, 50}, {11, 39},
+                              {6, 28}, {10, 17}, {5, 8}}));
     pit.closeSubpath();
 
     QPainterPath whole;
     whole.addRect(0, 0, 64, 50);
-    QLinearGradient ground(0, 0, 0, 50);
-    ground.setColorAt(0, QColor(46, 122, 52));
-    ground.setColorAt(1, QColor(22, 74, 34));
-    p.fillPath(whole.subtracted(pit), ground);
+    p.fillPath(whole.subtracted(pit), turfGround());
 
     QLinearGradient hollow(0, 0, 0, 50);
     hollow.setColorAt(0, QColor(52, 36, 24));
@@ -224,7 +184,21 @@ QImage paintHole(int width, int height) {
     }
     p.fillRect(QRectF(0, 0, 7, 2), QColor(236, 244, 255));
     p.fillRect(QRectF(57, 0, 7, 2), QColor(236, 244, 255));
+}
+
+}  // namespace
+
+QImage paintBricks(int width, int height) {
+    QImage canvas = newCanvas(width, height);
+    QPainter p(&canvas);
+    const bool small = height < 40;
+    layBricks(p, width, height, small ? 3 : 4, 2);
     return canvas;
 }
+
+QImage paintTurf(int width, int height) { return paintCell(width, height, Fit::Stretch, drawTurf); }
+QImage paintLadder(int width, int height) { return paintCell(width, height, Fit::Stretch, drawLadder); }
+QImage paintBar(int width, int height) { return paintCell(width, height, Fit::Stretch, drawBar); }
+QImage paintHole(int width, int height) { return paintCell(width, height, Fit::Stretch, drawHole); }
 
 }  // namespace orbo::assetgen
