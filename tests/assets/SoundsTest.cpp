@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
 
+#include "game/presentation/Music.h"
 #include "game/session/core/Effects.h"
 #include "tests/assets/AssetFiles.h"
 
@@ -12,90 +16,174 @@ namespace orbo {
 namespace {
 
 struct Wave {
-    int format = 0;
-    int channels = 0;
-    int sampleRate = 0;
-    int bits = 0;
-    std::vector<std::int16_t> samples;  // interleaved
-    double seconds() const { return static_cast<double>(samples.size()) / channels / sampleRate; }
+    std::vector<std::int16_t> samples;
+    double seconds = 0;
 };
 
-std::uint32_t le(const std::vector<unsigned char>& b, std::size_t at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) value = value << 8 | b[at + static_cast<std::size_t>(i)];
-    return value;
-}
-
-// Reads a RIFF wave file chunk by chunk; fails the test on any malformed part.
-Wave readWave(const std::filesystem::path& file) {
-    const std::vector<unsigned char> b = assets_test::readBytes(file);
+// Reads a RIFF wave file chunk by chunk; fails the test unless it is 16-bit
+// PCM with every chunk inside the file.
+Wave readWave(const char* name) {
+    const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(name));
+    const auto le = [&](std::size_t at, int size) {
+        std::uint32_t value = 0;
+        for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
+        return value;
+    };
+    const auto text = [&](std::size_t at) { return std::string(b.begin() + at, b.begin() + at + 4); };
     Wave wave;
-    EXPECT_GE(b.size(), 44u);
-    if (b.size() < 12) return wave;
-    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
-    EXPECT_EQ(le(b, 4, 4), b.size() - 8);
-    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 12), "WAVE");
-    std::size_t at = 12;
-    bool haveFormat = false;
-    while (at + 8 <= b.size()) {
-        const std::string id(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4);
-        const std::uint32_t size = le(b, at + 4, 4);
-        EXPECT_LE(at + 8 + size, b.size()) << id;
-        if (at + 8 + size > b.size()) break;
-        if (id == "fmt ") {
-            wave.format = static_cast<int>(le(b, at + 8, 2));
-            wave.channels = static_cast<int>(le(b, at + 10, 2));
-            wave.sampleRate = static_cast<int>(le(b, at + 12, 4));
-            wave.bits = static_cast<int>(le(b, at + 22, 2));
-            EXPECT_EQ(le(b, at + 16, 4), static_cast<std::uint32_t>(wave.sampleRate * wave.channels * wave.bits / 8));
-            haveFormat = true;
-        } else if (id == "data") {
-            EXPECT_TRUE(haveFormat);
-            for (std::size_t i = 0; i + 1 < size; i += 2)
-                wave.samples.push_back(static_cast<std::int16_t>(le(b, at + 8 + i, 2)));
+    if (b.size() < 12 || text(0) != "RIFF" || le(4, 4) != b.size() - 8 || text(8) != "WAVE") {
+        ADD_FAILURE() << name << " is not a RIFF wave file";
+        return wave;
+    }
+    std::uint32_t bytesPerSecond = 0;
+    for (std::size_t at = 12; at + 8 <= b.size();) {
+        const std::uint32_t size = le(at + 4, 4);
+        EXPECT_LE(at + 8 + size, b.size()) << name << ": chunk '" << text(at) << "' runs past the end";
+        if (text(at) == "fmt ") {
+            EXPECT_EQ(le(at + 8, 2), 1u) << name << " is not PCM";
+            EXPECT_EQ(le(at + 22, 2), 16u) << name << " is not 16-bit";
+            bytesPerSecond = le(at + 16, 4);
+        } else if (text(at) == "data") {
+            for (std::size_t i = 0; i + 1 < size && at + 9 + i < b.size(); i += 2)
+                wave.samples.push_back(static_cast<std::int16_t>(le(at + 8 + i, 2)));
+            wave.seconds = bytesPerSecond > 0 ? 2.0 * wave.samples.size() / bytesPerSecond : 0;
         }
         at += 8 + size + (size & 1);
     }
     return wave;
 }
 
-int peakOf(const std::vector<std::int16_t>& samples) {
-    int peak = 0;
-    for (const std::int16_t s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-    return peak;
-}
-
-TEST(Sounds, effectsAreShortCleanSixteenBitPcm) {
+// Each effect is short 16-bit PCM that plays without a click at either end and
+// peaks clear of clipping, which would sit at full scale; no two are the same.
+TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
+    std::set<std::vector<std::int16_t>> distinct;
     for (const char* name : EffectFiles) {
-        const Wave wave = readWave(assets_test::resolved(name));
-        EXPECT_EQ(wave.format, 1) << name;
-        EXPECT_EQ(wave.bits, 16) << name;
-        ASSERT_GE(wave.channels, 1) << name;
-        ASSERT_GT(wave.sampleRate, 8000) << name;
-        EXPECT_GE(wave.seconds(), 0.1) << name;
-        EXPECT_LE(wave.seconds(), 1.0) << name;
-        // Clipped samples sit at full scale; a clean effect keeps its peak below it.
-        EXPECT_LT(peakOf(wave.samples), 32000) << name;
-        EXPECT_GT(peakOf(wave.samples), 8000) << name;
-        // No click: the effect starts and ends at silence.
-        ASSERT_FALSE(wave.samples.empty());
+        const Wave wave = readWave(name);
+        ASSERT_FALSE(wave.samples.empty()) << name;
+        EXPECT_TRUE(wave.seconds >= 0.1 && wave.seconds <= 1.0) << name << " lasts " << wave.seconds << " s";
+        int peak = 0;
+        for (const std::int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+        EXPECT_TRUE(peak > 8000 && peak < 32000) << name << " peaks at " << peak;
         EXPECT_LE(std::abs(wave.samples.front()), 64) << name;
         EXPECT_LE(std::abs(wave.samples.back()), 64) << name;
+        distinct.insert(wave.samples);
     }
+    EXPECT_EQ(distinct.size(), EffectFiles.size());
 }
 
-TEST(Sounds, effectsPeakAtTheSameLevel) {
-    std::vector<int> peaks;
-    for (const char* name : EffectFiles) peaks.push_back(peakOf(readWave(assets_test::resolved(name)).samples));
-    const auto [low, high] = std::minmax_element(peaks.begin(), peaks.end());
-    EXPECT_LE(*high - *low, *high / 50);
+struct Event {
+    std::uint32_t tick;
+    int status;  // 0xFF for meta events
+    int a;       // the meta type, or the first data byte
+    int b;       // the second data byte; of a tempo meta event, microseconds a quarter note
+};
+
+struct Tune {
+    int format = -1;
+    int division = 0;
+    std::uint32_t declaredTracks = 0;
+    std::uint32_t tracks = 0;  // read to their end event, which closes the chunk
+    std::vector<Event> events;
+};
+
+// Reads the tune as a standard MIDI file: the header, then track chunks of
+// delta-timed events with running status. A file cut short throws.
+Tune readTune() {
+    const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(TuneFile));
+    std::size_t at = 0;
+    const auto number = [&](int bytes) {
+        std::uint32_t value = 0;
+        while (bytes-- > 0) value = value << 8 | b.at(at++);
+        return value;
+    };
+    const auto varLen = [&] {
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i) {
+            const std::uint32_t c = b.at(at++);
+            value = value << 7 | (c & 0x7F);
+            if (c < 0x80) break;
+        }
+        return value;
+    };
+    const auto chunkIs = [&](const char* id) {
+        return number(4) == static_cast<std::uint32_t>(id[0] << 24 | id[1] << 16 | id[2] << 8 | id[3]);
+    };
+    Tune tune;
+    if (!chunkIs("MThd") || number(4) != 6) return tune;
+    tune.format = static_cast<int>(number(2));
+    tune.declaredTracks = number(2);
+    tune.division = static_cast<int>(number(2));
+    for (std::uint32_t t = 0; t < tune.declaredTracks && chunkIs("MTrk"); ++t) {
+        const std::uint32_t length = number(4);
+        const std::size_t end = at + length;
+        std::uint32_t tick = 0;
+        int running = 0;
+        bool closed = false;
+        while (at < end && !closed) {
+            tick += varLen();
+            const int status = b.at(at) < 0x80 ? running : b.at(at++);
+            if (status == 0xFF) {
+                const int type = b.at(at++);
+                const std::uint32_t size = varLen();
+                const bool tempo = type == 0x51 && size == 3;
+                tune.events.push_back({tick, status, type, tempo ? static_cast<int>(number(3)) : 0});
+                if (!tempo) at += size;
+                closed = type == 0x2F;
+            } else if (status == 0xF0 || status == 0xF7) {
+                at += varLen();
+            } else if (status >= 0x80) {
+                running = status;
+                const int a = b.at(at++);
+                const int kind = status & 0xF0;
+                tune.events.push_back({tick, status, a, kind == 0xC0 || kind == 0xD0 ? 0 : b.at(at++)});
+            } else {
+                return tune;  // a data byte with no status to run on
+            }
+        }
+        if (!closed || at != end) return tune;
+        ++tune.tracks;
+    }
+    return tune;
 }
 
-TEST(Sounds, effectsAreSevenDifferentSounds) {
-    std::vector<std::vector<std::int16_t>> all;
-    for (const char* name : EffectFiles) all.push_back(readWave(assets_test::resolved(name)).samples);
-    for (std::size_t i = 0; i < all.size(); ++i)
-        for (std::size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i], all[j]) << EffectFiles[i] << " " << EffectFiles[j];
+// Seconds from the start to a tick, following every tempo change.
+double secondsAt(const Tune& tune, std::uint32_t tick) {
+    std::map<std::uint32_t, std::uint32_t> tempo{{0, 500000}};
+    for (const Event& e : tune.events)
+        if (e.status == 0xFF && e.a == 0x51) tempo[e.tick] = static_cast<std::uint32_t>(e.b);
+    double seconds = 0;
+    for (auto it = tempo.begin(); it != tempo.end() && it->first < tick; ++it) {
+        const std::uint32_t until = std::next(it) == tempo.end() ? tick : std::min(tick, std::next(it)->first);
+        seconds += (until - it->first) * (it->second / 1e6) / tune.division;
+    }
+    return seconds;
+}
+
+bool noteOn(const Event& e) { return (e.status & 0xF0) == 0x90 && e.b > 0; }
+
+TEST(Tune, isAStandardMidiFileLastingAMinuteWithDrumsOnChannelTen) {
+    const Tune tune = readTune();
+    EXPECT_EQ(tune.format, 1);
+    ASSERT_TRUE(tune.division > 0 && tune.division < 0x8000) << "ticks per quarter note";
+    EXPECT_GT(tune.tracks, 1u);
+    EXPECT_EQ(tune.tracks, tune.declaredTracks);
+    std::uint32_t end = 0;
+    for (const Event& e : tune.events) end = std::max(end, e.tick);
+    EXPECT_GE(secondsAt(tune, end), 60.0);
+    EXPECT_TRUE(std::any_of(tune.events.begin(), tune.events.end(),
+                            [](const Event& e) { return noteOn(e) && (e.status & 0x0F) == 9; }));
+}
+
+// The game restarts the tune when it ends; a note still sounding then would hang.
+TEST(Tune, everyNoteEndsBeforeTheTuneDoes) {
+    std::map<std::pair<int, int>, int> sounding;  // by channel and key
+    for (const Event& e : readTune().events) {
+        const int kind = e.status & 0xF0;
+        if (kind == 0x80 || kind == 0x90) sounding[{e.status & 0x0F, e.a}] += noteOn(e) ? 1 : -1;
+    }
+    ASSERT_FALSE(sounding.empty());
+    for (const auto& [note, count] : sounding)
+        EXPECT_EQ(count, 0) << "channel " << note.first << " key " << note.second;
 }
 
 }  // namespace

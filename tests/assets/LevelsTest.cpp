@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "game/session/core/Level.h"
+#include "game/session/fakes/Fakes.h"
+#include "tests/assets/AssetFiles.h"
+
+namespace orbo {
+namespace {
+
+// The game counts the files of its level folder and reads them by number, so
+// the folder must hold the shipped levels and nothing else. Their content is
+// levelcheck's to judge.
+TEST(Levels, theGameReadsEveryShippedLevelFromItsFolder) {
+    EXPECT_EQ(countFiles(assets_test::resolved("\\Этажи")), ORBO_SHIPPED_LEVELS);
+    fake::Machine machine(assets_test::programDir());
+    auto game = std::make_unique<Game>(machine.platform);
+    for (int level = 0; level < ORBO_SHIPPED_LEVELS; ++level) {
+        game->progress.level = level;
+        game->session.quit = false;
+        loadLevel(*game);
+        EXPECT_FALSE(game->session.quit) << "level " << level;
+    }
+}
+
+}  // namespace
+}  // namespace orbo
