@@ -1,0 +1,309 @@
+// The editor window driven as a user would: its look, the key poll, painting,
+// and the level files in and out of the grid.
+#include <QtTest>
+#include <QtWidgets>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "editor/EditorDialogs.h"
+#include "editor/FieldView.h"
+#include "editor/Form1.h"
+#include "editor/PathText.h"
+
+using namespace Qt::StringLiterals;
+
+namespace orbo::test {
+namespace {
+
+// Each block picture is one plain colour, so a cell's colour tells its block.
+const QList<QColor> BlockColours = {QColor(40, 40, 40), QColor(200, 30, 30), QColor(30, 160, 30),
+                                    QColor(200, 200, 0), QColor(30, 30, 200), QColor(200, 0, 200)};
+
+using Poll = std::pair<int, int>;  // the chosen block and whether Space armed painting
+
+// Records what the window asked of its dialogs and answers the open dialog
+// with a prepared file name.
+class FakeDialogs final : public EditorDialogs {
+public:
+    QString chooseFileToOpen(QWidget*, const QString& startFolder, const QString& filter) override {
+        asked = {startFolder, filter};
+        return answer;
+    }
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+
+    QString answer;
+    QStringList asked;
+    QStringList messages;
+};
+
+QByteArray rowsOf(const QByteArray& row, int count) { return (row + "\r\n").repeated(count); }
+
+// The real window over a program folder of its own, shown offscreen. The key
+// poll timer is stopped unless asked for, so that a test decides when keys are read.
+struct Editor {
+    explicit Editor(bool polling = false, const char* missingPicture = "") {
+        QVERIFY(QDir(dir.path()).mkdir(GraphicsFolder));
+        for (std::size_t code = 0; code < BlockPictureFiles.size(); ++code) {
+            QImage image(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
+            image.fill(BlockColours[static_cast<int>(code)]);
+            if (qstrcmp(BlockPictureFiles[code], missingPicture) != 0)
+                QVERIFY(image.save(path(QString(GraphicsFolder) + u'/' + BlockPictureFiles[code]), "BMP"));
+        }
+        auto fake = std::make_unique<FakeDialogs>();
+        dialogs = fake.get();
+        form = std::make_unique<Form1>(toPath(dir.path()), std::move(fake));
+        if (!polling) form->findChild<QTimer*>(u"Timer1"_s)->stop();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    void write(const QString& relative, const QByteArray& bytes) const {
+        QFile file(path(relative));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QByteArray read(const QString& relative) const {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The 240 cells row by row: the codes the grid holds, and the blocks whose
+    // pictures they show (-1 for none).
+    QList<int> grid() const {
+        QList<int> codes;
+        for (int n = 0; n < FieldView::CellCount; ++n)
+            codes << form->editorGrid().at(n % FieldColumns, n / FieldColumns);
+        return codes;
+    }
+    QList<int> pictures() const {
+        const QImage image = поле()->grab().toImage();
+        QList<int> codes;
+        for (int n = 1; n <= FieldView::CellCount; ++n) codes << BlockColours.indexOf(image.pixelColor(centre(n)));
+        return codes;
+    }
+
+    FieldView* поле() const { return form->findChild<FieldView*>(u"Поле"_s); }
+    QWindow* window() const { return form->windowHandle(); }
+    static QPoint centre(int number) {
+        return {(number - 1) % FieldColumns * FieldView::CellWidth + FieldView::CellWidth / 2,
+                (number - 1) / FieldColumns * FieldView::CellHeight + FieldView::CellHeight / 2};
+    }
+    QPoint onWindow(int number) const { return поле()->mapTo(form.get(), centre(number)); }
+    void moveTo(int number) const { QTest::mouseMove(window(), onWindow(number)); }
+    void press(Qt::Key key) const { QTest::keyPress(window(), key); }
+    void click(Qt::Key key) const { QTest::keyClick(window(), key); }
+    Poll poll() const {
+        form->pollKeys();
+        return {form->currentBlock(), form->paintKeyHeld()};
+    }
+    void open(const QString& relative) const {
+        dialogs->answer = relative.isEmpty() ? QString() : path(relative);
+        form->findChild<QAction*>(u"ОткрытьИгру"_s)->trigger();
+    }
+    void save() const { form->findChild<QAction*>(u"СохранитьИгру"_s)->trigger(); }
+
+    QTemporaryDir dir;
+    FakeDialogs* dialogs = nullptr;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windowShowsItsTextsAndTheKnownPictures() {
+        Editor editor(false, "Зелень.bmp");
+        Form1& form = *editor.form;
+        QCOMPARE(form.windowTitle(), u"Редактор карт для ОРБО"_s);
+        QCOMPARE(form.centralWidget()->size(), QSize(640, 533));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(!form.windowFlags().testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        QStringList texts = {form.menuBar()->actions()[0]->text()};
+        for (const QAction* item : form.menuBar()->actions()[0]->menu()->actions()) texts << item->text();
+        QCOMPARE(texts, QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, QString(), u"Выход"_s}));
+        const auto* list1 = form.findChild<QListWidget*>(u"List1"_s);
+        texts.clear();
+        for (int i = 0; i < list1->count(); ++i) texts << list1->item(i)->text();
+        QCOMPARE(texts, QStringList({u"1-Пусто"_s, u"2-Кирпичи"_s, u"3-Зелень"_s, u"4-Лестница"_s, u"5-Перекладина"_s,
+                                     u"6-Чайник"_s}));
+        QCOMPARE(form.findChild<QLabel*>(u"Label1"_s)->text(),
+                 u"Пробел-рисовать"_s + QString(18, u' ') + u"1.,2,3,4,5,6 -Выбор блоков."_s);
+        // A red line under the grid, on black.
+        const QImage client = form.centralWidget()->grab().toImage();
+        QCOMPARE(client.pixelColor(320, 452), QColor(Qt::red));
+        QCOMPARE(client.pixelColor(320, 456), QColor(Qt::black));
+        QCOMPARE(editor.dialogs->messages, QStringList(u"Фаил не найден "_s + editor.path(u"графика/Зелень.bmp"_s)));
+        QCOMPARE(editor.pictures(), QList<int>(240, Empty));
+
+        form.ПоменятьКартинку(1, Turf);
+        form.ПоменятьКартинку(20, Kettle);
+        for (const int code : {6, 9, -1, 1000}) form.ПоменятьКартинку(20, code);
+        for (const int number : {0, 241}) form.ПоменятьКартинку(number, Brick);
+        QList<int> shown(240, Empty);
+        shown[0] = -1;  // a picture that failed to load is drawn black
+        shown[19] = Kettle;
+        QCOMPARE(editor.pictures(), shown);
+        // The picture alone changes, never the grid.
+        QCOMPARE(editor.grid(), QList<int>(240, Empty));
+        form.findChild<QAction*>(u"Выход"_s)->trigger();
+        QVERIFY(!form.isVisible());
+    }
+
+    void keyPollChoosesTheHighestDigitAndArmsPainting() {
+        Editor editor;
+        // A key pressed and released between two polls counts, once.
+        editor.click(Qt::Key_5);
+        editor.click(Qt::Key_Space);
+        QCOMPARE(editor.poll(), Poll(Bar, 1));
+        QCOMPARE(editor.poll(), Poll(Bar, 0));
+        editor.press(Qt::Key_2);
+        editor.press(Qt::Key_4);
+        QCOMPARE(editor.poll(), Poll(Ladder, 0));
+        // The higher key's press, already read, does not outvote the lower key still held.
+        QTest::keyRelease(editor.window(), Qt::Key_4);
+        QCOMPARE(editor.poll(), Poll(Brick, 0));
+        QTest::keyRelease(editor.window(), Qt::Key_2);
+        QTest::keyClick(editor.window(), Qt::Key_6, Qt::KeypadModifier);
+        for (const Qt::Key other : {Qt::Key_0, Qt::Key_7, Qt::Key_9, Qt::Key_A, Qt::Key_Z}) editor.click(other);
+        QCOMPARE(editor.poll(), Poll(Brick, 0));
+        // Whichever control has the focus.
+        editor.form->findChild<QListWidget*>(u"List1"_s)->setFocus();
+        editor.click(Qt::Key_3);
+        QCOMPARE(editor.poll(), Poll(Turf, 0));
+    }
+
+    void aKeyStaysDownUntilItIsReallyReleased() {
+        Editor editor;
+        editor.press(Qt::Key_Space);
+        editor.poll();
+        // A held key repeats as release and press pairs.
+        QTest::simulateEvent(editor.window(), false, Qt::Key_Space, Qt::NoModifier, u" "_s, true);
+        QCOMPARE(editor.poll(), Poll(Empty, 1));
+        // "1" goes down and comes up as "!" because Shift went down in between.
+        QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, 10, 0x31, 0, u"1"_s);
+        QKeyEvent exclam(QEvent::KeyRelease, Qt::Key_Exclam, Qt::ShiftModifier, 10, 0x21, 0, u"!"_s);
+        QCoreApplication::sendEvent(editor.поле(), &one);
+        QCoreApplication::sendEvent(editor.поле(), &exclam);
+        editor.click(Qt::Key_3);
+        editor.poll();
+        QCOMPARE(editor.poll(), Poll(Turf, 1));
+        // Releases made while another program is active never arrive.
+        QApplicationStateChangeEvent deactivate(Qt::ApplicationInactive);
+        QCoreApplication::sendEvent(qApp, &deactivate);
+        QCOMPARE(editor.poll(), Poll(Turf, 0));
+    }
+
+    void theTimerPollsFromStartUp() {
+        Editor editor(true);
+        editor.click(Qt::Key_2);
+        QTRY_COMPARE(editor.form->currentBlock(), Brick);
+    }
+
+    void onlyMovementWithSpaceHeldPaints() {
+        Editor editor;
+        editor.click(Qt::Key_4);
+        editor.poll();
+        // Without Space a drag paints nothing; with it, neither does a click at rest.
+        QTest::mousePress(editor.window(), Qt::LeftButton, {}, editor.onWindow(2));
+        editor.moveTo(3);
+        QTest::mouseRelease(editor.window(), Qt::LeftButton, {}, editor.onWindow(3));
+        editor.press(Qt::Key_Space);
+        editor.poll();
+        QTest::mouseClick(editor.window(), Qt::LeftButton, {}, editor.onWindow(3));
+        // Every move over a cell paints it, with a button held or not.
+        for (const int number : {1, 16, 17}) editor.moveTo(number);
+        QTest::mousePress(editor.window(), Qt::RightButton, {}, editor.onWindow(17));
+        // Dragged off the grid, below it and onto the menu bar, the pointer paints nothing.
+        QTest::mouseMove(editor.window(), editor.поле()->mapTo(editor.form.get(), QPoint(50, 460)));
+        QTest::mouseMove(editor.window(), editor.поле()->mapTo(editor.form.get(), QPoint(100, -5)));
+        editor.moveTo(240);
+        QTest::mouseRelease(editor.window(), Qt::RightButton, {}, editor.onWindow(240));
+        QTest::keyRelease(editor.window(), Qt::Key_Space);
+        editor.poll();
+        editor.moveTo(200);
+        QList<int> painted(240, Empty);
+        painted[0] = painted[15] = painted[16] = painted[239] = Ladder;
+        QCOMPARE(editor.grid(), painted);
+        QCOMPARE(editor.pictures(), painted);
+    }
+
+    void anOpenedLevelIsSavedUnderTheNextFreeNumber() {
+        Editor editor;
+        // The game spells the folder with a capital letter; it is the same folder.
+        QVERIFY(QDir(editor.dir.path()).mkdir(u"Этажи"_s));
+        for (int i = 0; i < 5; ++i) editor.write(u"Этажи/Orbo%1.orb"_s.arg(i), "1\r\n");
+        editor.save();
+        editor.save();
+        // Six files left: the count names Этаж6.orb, which is taken and must survive.
+        QVERIFY(QFile::remove(editor.path(u"Этажи/Orbo0.orb"_s)));
+        editor.write(u"ladders.orb"_s, rowsOf("3333333333333333", 15));
+        editor.write(u"odd.orb"_s, "12\r\n1x11\r\n0123456789\r\n55555555555555559999");
+        editor.open(u"ladders.orb"_s);
+        editor.open(u"odd.orb"_s);
+        QCOMPARE(editor.dialogs->asked, QStringList({editor.dir.path(), u"*.orb"_s}));
+        QList<int> shown(240, Empty);
+        shown[0] = shown[16] = shown[18] = shown[19] = Brick;
+        shown[1] = Turf;
+        // Codes 6 to 9 are kept but have no picture: those cells still show the ladders.
+        for (int col = 0; col < 10; ++col) shown[32 + col] = col <= Kettle ? col : Ladder;
+        for (int col = 0; col < FieldColumns; ++col) shown[48 + col] = Kettle;
+        QCOMPARE(editor.pictures(), shown);
+        editor.save();
+
+        const QString saved = u"Этаж сохранен, под именем "_s + editor.path(u"Этажи/Этаж"_s);
+        QCOMPARE(editor.dialogs->messages, QStringList({saved + "5.orb"_L1, saved + "6.orb"_L1, saved + "7.orb"_L1}));
+        QCOMPARE(editor.read(u"Этажи/Этаж6.orb"_s), rowsOf("0000000000000000", 15));
+        QCOMPARE(editor.read(u"Этажи/Этаж7.orb"_s),
+                 "1200000000000000\r\n1011000000000000\r\n0123456789000000\r\n5555555555555555\r\n" +
+                     rowsOf("0000000000000000", 11));
+    }
+
+    void anOpenThatReadsNothingLeavesTheGridAlone_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("cancelled") << QString();
+        QTest::newRow("missing file") << u"нет.orb"_s;
+        QTest::newRow("a folder") << u"папка.orb"_s;
+    }
+
+    void anOpenThatReadsNothingLeavesTheGridAlone() {
+        QFETCH(QString, chosen);
+        Editor editor;
+        QVERIFY(QDir(editor.dir.path()).mkdir(u"папка.orb"_s));
+        editor.write(u"bricks.orb"_s, rowsOf("1111111111111111", 15));
+        editor.open(u"bricks.orb"_s);
+        editor.open(chosen);
+        QCOMPARE(editor.dialogs->messages,
+                 chosen.isEmpty() ? QStringList() : QStringList(u"Фаил не найден "_s + editor.path(chosen)));
+        QCOMPARE(editor.grid(), QList<int>(240, Brick));
+        QCOMPARE(editor.pictures(), QList<int>(240, Brick));
+    }
+
+    void aFailedSaveNamesThePathAndLeavesNothing() {
+        Editor editor;
+        const auto entries = [&](const QString& folder) {
+            return QDir(editor.path(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        editor.save();
+        QCOMPARE(entries({}), QStringList(u"графика"_s));
+        QVERIFY(QDir(editor.dir.path()).mkdir(u"этажи"_s));
+        editor.write(u"этажи/Orbo0.orb"_s, "1\r\n");
+        // No file may grow past 100 bytes meanwhile, whatever the user's rights.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit limited{100, saved.rlim_max};
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        editor.save();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        QCOMPARE(entries(u"этажи"_s), QStringList(u"Orbo0.orb"_s));
+        QCOMPARE(editor.dialogs->messages, QStringList({u"Путь не найден "_s + editor.path(u"этажи"_s),
+                                                        u"Путь не найден "_s + editor.path(u"этажи/Этаж1.orb"_s)}));
+    }
+};
+
+}  // namespace orbo::test
+
+QTEST_MAIN(orbo::test::EditorTest)
+#include "EditorTest.moc"
