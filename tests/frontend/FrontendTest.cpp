@@ -1,0 +1,332 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImageWriter>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/resource.h>
+
+#include "game/frontend/Form2.h"
+#include "game/frontend/PictureFiles.h"
+#include "game/frontend/form3.h"
+#include "game/session/fakes/Fakes.h"
+#include "tests/common/TempDir.h"
+
+namespace orbo::test {
+namespace {
+
+void writePicture(const std::filesystem::path& file, QColor colour, QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QImageWriter writer(qtPath(file), file.extension() == ".jpg" ? "jpeg" : "bmp");
+    if (!writer.write(picture)) qFatal("FrontendTest.cpp: cannot write the test picture %s", qPrintable(qtPath(file)));
+}
+
+std::string firstLine(const std::filesystem::path& file) {
+    std::string line;
+    std::getline(std::ifstream(file), line);
+    return line;
+}
+
+std::filesystem::path bmpFor(std::filesystem::path jpeg) { return jpeg.replace_extension(".bmp"); }
+
+QString line(const char* text, const std::filesystem::path& file) { return QString::fromUtf8(text) + qtPath(file); }
+
+template <typename Widget = QWidget>
+Widget* child(QWidget& parent, const char* name) { return parent.findChild<Widget*>(QString::fromUtf8(name)); }
+
+QImage figure(QWidget& menu, const char* name) { return child<QLabel>(menu, name)->pixmap().toImage(); }
+
+// A program folder holding the 52 JPEG sources and the four figures, the game on
+// a fake machine, and the messages the menu showed instead of message boxes.
+struct MenuWorld {
+    MenuWorld() {
+        std::filesystem::create_directories(graphics);
+        sources.push_back(graphics / "заставка.jpg");
+        writePicture(sources.back(), QColor(200, 30, 30), {320, 200});
+        for (int frame = 0; frame <= 100; frame += 2) {
+            sources.push_back(graphics / QStringLiteral("Чайник%1.jpg").arg(frame, 4, 10, QChar('0')).toStdString());
+            writePicture(sources.back(), QColor(2 * frame, 100, 250 - 2 * frame), {61, 42});
+        }
+        for (int hue = 0; const char* name : {"снеговик.bmp", "снеговик1.bmp", "коп.bmp", "коп1.bmp"}) {
+            writePicture(graphics / name, QColor::fromHsv(90 * hue++, 255, 255), {50, 47});
+        }
+    }
+
+    std::unique_ptr<Form2> makeMenu(Form2::Session session = [](Game&) {}) {
+        return std::make_unique<Form2>(*game, dir.path(), std::move(session),
+                                       [this](const QString& text, MessageIcon icon) {
+                                           messages << text;
+                                           icons.push_back(icon);
+                                       });
+    }
+
+    // The four options as (sound, music, smart cops, speed).
+    std::tuple<bool, bool, int, int> options() const {
+        const GameSettings& settings = game->settings;
+        return {settings.soundOn, settings.musicOn, settings.smartCops, settings.speed};
+    }
+
+    bool shows(QWidget& menu, const char* name, const char* file) const {
+        return figure(menu, name) == QImage(qtPath(graphics / file));
+    }
+
+    TempDir dir;
+    std::filesystem::path graphics = dir.path() / "графика";
+    std::vector<std::filesystem::path> sources;  // the splash, then the kettle frames 0, 2, ..., 100
+    fake::Machine machine{dir.path()};
+    std::unique_ptr<Game> game = std::make_unique<Game>(machine.platform);
+    QStringList messages;
+    std::vector<MessageIcon> icons;
+};
+
+// The options dialog's controls in the order of MenuWorld::options().
+std::tuple<bool, bool, int, int> shown(form3& dialog) {
+    return {child<QCheckBox>(dialog, "Check1")->isChecked(), child<QCheckBox>(dialog, "Check2")->isChecked(),
+            child<QRadioButton>(dialog, "Option2")->isChecked() ? 1 : 0,
+            child<QScrollBar>(dialog, "HScroll1")->value()};
+}
+
+// Presses "Опции игры" and acts on the modal dialog while it is up. The dialog is
+// rejected afterwards if the actions left it open, so a failed check cannot hang the test.
+void withOptions(Form2& menu, const std::function<void(form3&)>& act) {
+    bool acted = false;
+    QTimer::singleShot(0, &menu, [&] {
+        form3* dialog = menu.findChild<form3*>();
+        if (dialog && dialog->isVisible()) {
+            acted = true;
+            act(*dialog);
+            if (dialog->isVisible()) dialog->reject();
+        }
+    });
+    child<QPushButton>(menu, "Command6")->click();
+    QVERIFY2(acted, "the options dialog did not come up");
+}
+
+}  // namespace
+
+class FrontendTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuShowsItsTextsAndSetsTheDefaultOptions();
+    void continueFollowsHowTheLastNewGameEnded();
+    void figuresFlipOnEachTimerReadingTheFilesAfresh();
+    void editorStartsInTheProgramFolderOrNothingHappens();
+    void optionsOkWritesEveryChoiceMadeFromTheFirstState();
+    void optionsKeepTheirStateUntilTheCloseBoxResetsThem();
+    void picturesAreConvertedAndTheUnreadableOnesReported();
+    void missingGraphicsFolderIsOneMessage();
+    void readOnlyInstallReportsOnlyTheBmpsItLacks();
+};
+
+void FrontendTest::menuShowsItsTextsAndSetsTheDefaultOptions() {
+    MenuWorld world;
+    world.game->settings = {false, true, 1, 7};
+    auto menu = world.makeMenu();
+
+    QCOMPARE(menu->windowTitle(), QStringLiteral("DX Orbo"));
+    const std::pair<const char*, const char*> captions[] = {
+        {"Command1", "Новая игра"}, {"Command5", "Продолжить Игру"}, {"Command6", "Опции игры"},
+        {"Command3", "Помощь"},     {"Command4", "Редактор карт"},   {"Command2", "Выход"},
+    };
+    for (const auto& [name, caption] : captions) QCOMPARE(child<QPushButton>(*menu, name)->text(), caption);
+    QVERIFY(!child(*menu, "Command5")->isEnabled());
+    QCOMPARE(world.options(), std::tuple(true, false, 0, 2));
+    QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "Орбо").isNull(); }));  // the figures move from the start
+
+    child<QPushButton>(*menu, "Command3")->click();
+    const QStringList help{"Клавиши управления игрой", "Esc-выход из игры", "F1-помощь в игре",
+                           "Стрелки-передвижение юнита", "q-выстрел влево", "w-выстрел вправо",
+                           "f-кадров в секунду", "r-новый игрок"};
+    QCOMPARE(world.messages, QStringList{help.join('\n')});
+    QCOMPARE(world.icons, std::vector{MessageIcon::None});
+}
+
+// Continue is offered after a new game left with Esc and withdrawn after a new game
+// lost; a continued game leaves it as it was, even one lost, and pressing it then
+// starts afresh. While a session runs the menu stands still and refuses every click.
+void FrontendTest::continueFollowsHowTheLastNewGameEnded() {
+    MenuWorld world;
+    bool leftWithEsc = false, refused = false, stood = false;
+    std::vector<bool> resumed;
+    std::unique_ptr<Form2> menu;
+    menu = world.makeMenu([&](Game& game) {
+        resumed.push_back(game.progress.canContinue);
+        if (resumed.size() == 1) {
+            for (const char* name : {"Command1", "Command5", "Command3", "Command2"}) {
+                child<QPushButton>(*menu, name)->click();
+            }
+            refused = !menu->close();
+            QTest::qWait(450);  // the session lets window messages through while it runs
+            stood = figure(*menu, "Орбо").isNull() && figure(*menu, "Коп1").isNull();
+        }
+        game.progress.canContinue = leftWithEsc;
+    });
+    auto* newGame = child<QPushButton>(*menu, "Command1");
+    auto* resume = child<QPushButton>(*menu, "Command5");
+
+    const std::tuple<QPushButton*, bool, bool> steps[] = {
+        {newGame, true, true}, {resume, false, true}, {resume, true, true}, {newGame, false, false}};
+    for (const auto& [press, escaped, offered] : steps) {
+        leftWithEsc = escaped;
+        press->click();
+        QCOMPARE(resume->isEnabled(), offered);
+    }
+    QCOMPARE(resumed, (std::vector{false, true, false, false}));
+    QVERIFY(refused && stood && world.messages.isEmpty());
+    QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "Орбо").isNull(); }));
+}
+
+void FrontendTest::figuresFlipOnEachTimerReadingTheFilesAfresh() {
+    MenuWorld world;
+    auto menu = world.makeMenu();
+    menu->Timer1Timer();
+    QVERIFY(world.shows(*menu, "Коп1", "коп1.bmp") && world.shows(*menu, "Орбо", "снеговик.bmp") &&
+            world.shows(*menu, "Коп2", "коп.bmp"));
+    menu->Timer2Timer();
+    QVERIFY(world.shows(*menu, "Коп1", "коп.bmp") && world.shows(*menu, "Орбо", "снеговик1.bmp") &&
+            world.shows(*menu, "Коп2", "коп1.bmp"));
+
+    // A missing picture empties its box without a word; the game's own sprites,
+    // bigger than the boxes, are shrunk to be seen whole.
+    std::filesystem::remove(world.graphics / "коп1.bmp");
+    writePicture(world.graphics / "коп.bmp", Qt::green, {64, 50});
+    menu->Timer1Timer();
+    QVERIFY(figure(*menu, "Коп1").isNull());
+    QCOMPARE(figure(*menu, "Коп2").size(), QSize(50, 39));
+    QVERIFY(world.messages.isEmpty());
+}
+
+void FrontendTest::editorStartsInTheProgramFolderOrNothingHappens() {
+    MenuWorld world;
+    auto menu = world.makeMenu();
+    child<QPushButton>(*menu, "Command4")->click();  // no editor there
+
+    const auto editor = world.dir.path() / "Редактор";
+    const auto started = world.dir.path() / "started";
+    std::ofstream(editor) << "#!/bin/sh\npwd > \"${0%/*}/started\"\n";
+    std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
+    child<QPushButton>(*menu, "Command4")->click();
+
+    QVERIFY(QTest::qWaitFor([&] { return !firstLine(started).empty(); }, 10000));
+    QCOMPARE(std::filesystem::path(firstLine(started)), world.dir.path());
+    QVERIFY(world.messages.isEmpty());
+}
+
+void FrontendTest::optionsOkWritesEveryChoiceMadeFromTheFirstState() {
+    MenuWorld world;
+    auto menu = world.makeMenu();
+    const QImage splash(qtPath(world.sources.front()));
+
+    withOptions(*menu, [&](form3& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Опции"));
+        QCOMPARE(child<QGroupBox>(dialog, "Frame1")->title(), QStringLiteral("Интелект компьютера"));
+        const std::pair<const char*, const char*> captions[] = {
+            {"Check1", "Звук"},   {"Check2", "Музыка  (может не работать !!!)"}, {"Option1", "Тупой"},
+            {"Option2", "Умный"}, {"Label1", "Скорость игры"},                   {"Command1", "Окей"},
+        };
+        for (const auto& [name, caption] : captions) QCOMPARE(child(dialog, name)->property("text"), caption);
+        // Right of the frame and above the button no control covers the splash.
+        QCOMPARE(dialog.grab().toImage().pixelColor(300, 100), splash.pixelColor(300, 100));
+        QCOMPARE(shown(dialog), std::tuple(true, false, 0, 2));
+
+        for (const char* name : {"Check1", "Check2", "Option2"}) child<QAbstractButton>(dialog, name)->click();
+        // Right and up mean faster, and the bar holds at 1 and 7.
+        QScrollBar& speed = *child<QScrollBar>(dialog, "HScroll1");
+        speed.setFocus();
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_Left, 1},
+                                                {Qt::Key_Left, 1},  {Qt::Key_Up, 2},   {Qt::Key_PageUp, 3},
+                                                {Qt::Key_End, 7},   {Qt::Key_Right, 7}, {Qt::Key_Down, 6}};
+        for (const auto& [key, value] : keys) {
+            QTest::keyClick(&speed, key);
+            QCOMPARE(speed.value(), value);
+        }
+        child<QPushButton>(dialog, "Command1")->click();
+    });
+    QCOMPARE(world.options(), std::tuple(false, true, 1, 6));
+}
+
+void FrontendTest::optionsKeepTheirStateUntilTheCloseBoxResetsThem() {
+    MenuWorld world;
+    auto menu = world.makeMenu();
+    withOptions(*menu, [](form3& dialog) {
+        for (const char* name : {"Check2", "Option2", "Command1"}) child<QAbstractButton>(dialog, name)->click();
+    });
+    world.game->settings = {false, false, 0, 3};
+
+    withOptions(*menu, [](form3& dialog) {
+        QCOMPARE(shown(dialog), std::tuple(true, true, 1, 2));
+        child<QScrollBar>(dialog, "HScroll1")->setValue(5);
+        QVERIFY(dialog.close());
+    });
+    QCOMPARE(world.options(), std::tuple(false, false, 0, 3));
+    withOptions(*menu, [](form3& dialog) { QCOMPARE(shown(dialog), std::tuple(true, false, 0, 2)); });
+}
+
+// Old BMP files are replaced; a JPEG that is missing or broken costs only its own
+// picture, and both are told in one message.
+void FrontendTest::picturesAreConvertedAndTheUnreadableOnesReported() {
+    MenuWorld world;
+    const auto missing = world.sources.at(26);
+    const auto broken = world.sources.at(2);
+    std::filesystem::remove(missing);
+    std::ofstream(bmpFor(missing)) << "kept";
+    std::ofstream(broken) << "not a picture";
+    std::ofstream(bmpFor(world.sources.front())) << "stale";
+
+    auto menu = world.makeMenu();
+
+    QCOMPARE(world.messages, QStringList{line("Не удалось прочитать рисунок ", broken) + '\n' +
+                                         line("Фаил не найден ", missing)});
+    QCOMPARE(world.icons, std::vector{MessageIcon::Critical});
+    for (const auto& jpeg : world.sources) {
+        if (jpeg == missing || jpeg == broken) continue;
+        QVERIFY2(QImage(qtPath(bmpFor(jpeg)), "BMP") == QImage(qtPath(jpeg)), qPrintable(qtPath(jpeg)));
+    }
+    QCOMPARE(firstLine(bmpFor(missing)), "kept");
+    QVERIFY(!std::filesystem::exists(bmpFor(broken)));
+    QCOMPARE(figure(*menu, "Image1"), QImage(qtPath(world.sources.front())));
+}
+
+void FrontendTest::missingGraphicsFolderIsOneMessage() {
+    MenuWorld world;
+    std::filesystem::remove_all(world.graphics);
+    auto menu = world.makeMenu();
+    QCOMPARE(world.messages, QStringList{line("Путь не найден ", world.graphics)});
+    QCOMPARE(world.options(), std::tuple(true, false, 0, 2));
+}
+
+// A read-only install that shipped one BMP uses it as it is and reports only the
+// others. A file size limit of nothing fails every write, whoever the user is.
+void FrontendTest::readOnlyInstallReportsOnlyTheBmpsItLacks() {
+    MenuWorld world;
+    const auto shipped = bmpFor(world.sources.at(3));
+    std::ofstream(shipped) << "shipped";
+    QStringList unwritten;
+    for (const auto& jpeg : world.sources) {
+        if (bmpFor(jpeg) != shipped) unwritten << line("Не удалось записать рисунок ", bmpFor(jpeg));
+    }
+    rlimit writable{};
+    getrlimit(RLIMIT_FSIZE, &writable);
+    const rlimit none{0, writable.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &none);
+    world.makeMenu();
+    setrlimit(RLIMIT_FSIZE, &writable);
+
+    QCOMPARE(world.messages, QStringList{unwritten.join('\n')});
+    QCOMPARE(firstLine(shipped), "shipped");
+}
+
+}  // namespace orbo::test
+
+QTEST_MAIN(orbo::test::FrontendTest)
+#include "FrontendTest.moc"
