@@ -1,10 +1,9 @@
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <string>
 
 #include "game/presentation/Presentation.h"
 #include "game/rules/Movement.h"
+#include "game/session/core/Numbers.h"
 
 namespace orbo {
 namespace {
@@ -13,15 +12,6 @@ namespace {
 constexpr std::uint32_t LightRed = 0x0000FF;
 constexpr std::uint32_t BrightWhite = 0xFFFFFF;
 constexpr int SeparatorWidth = 5;
-
-// Nearest integer, halves to even.
-int roundHalfEven(double value) {
-    if (!std::isfinite(value)) return 0;
-    const double rounded = std::nearbyint(value);
-    constexpr double lowest = std::numeric_limits<int>::min();
-    constexpr double highest = std::numeric_limits<int>::max();
-    return static_cast<int>(std::fmax(lowest, std::fmin(highest, rounded)));
-}
 
 const Surface* spriteFrame(const Game& game, std::int32_t set, std::int32_t frame) {
     if (set < 0 || set >= static_cast<int>(game.spriteSets.size())) return nullptr;
