@@ -1,0 +1,137 @@
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
+
+#include "game/presentation/sdl/SdlMusic.h"
+#include "game/presentation/sdl/SdlSound.h"
+#include "game/session/core/Effects.h"
+#include "game/session/fakes/Fakes.h"
+#include "tests/common/TempDir.h"
+
+namespace orbo {
+namespace {
+
+constexpr std::size_t Second = 44100;
+
+// Everything the mixer sends to the output, as 16-bit stereo samples.
+class MixCapture {
+public:
+    MixCapture() { Mix_SetPostMix(&MixCapture::take, this); }
+    ~MixCapture() { Mix_SetPostMix(nullptr, nullptr); }
+
+    // The next `frames` frames of output. The mixer runs on its own thread; the
+    // generous limit only stops a test whose output is stuck.
+    std::vector<std::int16_t> next(std::size_t frames) {
+        std::unique_lock lock(mutex_);
+        samples_.clear();
+        EXPECT_TRUE(grown_.wait_for(lock, std::chrono::seconds(30), [&] { return samples_.size() >= 2 * frames; }));
+        return samples_;
+    }
+
+private:
+    static void take(void* capture, Uint8* stream, int length) {
+        auto* self = static_cast<MixCapture*>(capture);
+        const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
+        const std::lock_guard lock(self->mutex_);
+        self->samples_.insert(self->samples_.end(), samples, samples + length / 2);
+        self->grown_.notify_all();
+    }
+    std::mutex mutex_;
+    std::condition_variable grown_;
+    std::vector<std::int16_t> samples_;
+};
+
+// Sound through SDL's disk driver into nothing, so no sound card is needed and the mix can be read back:
+// in real time (a 1024-frame buffer every 23 ms) for effects started by hand, or as fast as it renders.
+void useDiskOutput(bool realTime) {
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    setenv("SDL_DISKAUDIODELAY", realTime ? "23" : "0", 1);
+}
+
+// Two seconds of one steady level, 16-bit stereo at 44100 Hz: mixed waves add exactly,
+// so the mix tells how many copies sound at once.
+void writeLevelWave(const std::filesystem::path& file, std::uint16_t level) {
+    std::ofstream out(file, std::ios::binary);
+    const auto put = [&out](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i) & 0xFF));
+    };
+    const std::uint32_t bytes = 2 * Second * 4;
+    out.write("RIFF", 4);
+    put(36 + bytes, 4);
+    out.write("WAVEfmt ", 8);
+    // Format size, PCM in two channels, the rate, bytes a second, four-byte frames of 16-bit samples.
+    for (const std::uint32_t field : {16u, 0x00020001u, 44100u, 44100u * 4, 0x00100004u}) put(field, 4);
+    out.write("data", 4);
+    put(bytes, 4);
+    for (std::uint32_t i = 0; i < bytes / 2; ++i) put(level, 2);
+}
+
+TEST(Sound, AnEffectRestartsInsteadOfDoublingDifferentOnesMixAndSoundOffIsSilence) {
+    useDiskOutput(true);
+    const TempDir dir;
+    writeLevelWave(dir.path() / "four.wav", 4000);
+    writeLevelWave(dir.path() / "two.wav", 2000);
+    sdl::SdlSound sound;
+    fake::Machine machine(dir.path());
+    Platform platform{dir.path(), machine.clock, machine.random,   machine.keyboard, machine.display,
+                      sound,      machine.music, machine.messages, machine.events};
+    Game game(platform);
+    const std::tuple<bool, std::vector<int>, int> cases[] = {
+        {true, {0, 0}, 4000}, {true, {0, 1}, 6000}, {false, {0, 1}, 0}};
+    for (const auto& [soundOn, effects, loudest] : cases) {
+        ASSERT_TRUE(sound.open());
+        sound.load(0, dir.path() / "four.wav");
+        sound.load(1, dir.path() / "two.wav");
+        MixCapture capture;
+        game.settings.soundOn = soundOn;
+        for (const int effect : effects) playEffect(game, effect);
+        int peak = 0;
+        for (const std::int16_t sample : capture.next(Second / 5)) peak = std::max(peak, std::abs(sample));
+        EXPECT_EQ(peak, loudest) << "sound " << soundOn << ", effects " << effects.front() << effects.back();
+    }
+}
+
+// The frames where a note starts: the first sound after 20 ms of near silence, in steps of 2 ms.
+std::vector<std::size_t> noteStarts(const std::vector<std::int16_t>& samples) {
+    constexpr std::size_t Step = 2 * 88;
+    std::vector<std::size_t> starts;
+    int quietSteps = 0;
+    for (std::size_t at = 0; at + Step <= samples.size(); at += Step) {
+        int peak = 0;
+        for (std::size_t i = at; i < at + Step; i += 2) peak = std::max(peak, std::abs(samples[i]));
+        if (peak >= 300 && quietSteps >= 10) starts.push_back(at / 2);
+        quietSteps = peak < 300 ? quietSteps + 1 : 0;
+    }
+    return starts;
+}
+
+TEST(Music, TheTuneLoopsWithoutAGap) {
+    useDiskOutput(false);
+    const TempDir dir;
+    // One loud A4 of a tenth of a second in a tune of half a second (120 beats a minute, 480 ticks a beat).
+    const char tune[] =
+        "MThd\0\0\0\6\0\0\0\1\1\xE0"            // one track
+        "MTrk\0\0\0\x10\0\xC0\0\0\x90\x45\x7F"  // piano, A4 on
+        "\x60\x80\x45\0\x83\0\xFF\x2F\0";       // off 96 ticks later, the end 384 ticks after that
+    std::ofstream(dir.path() / "музон0.mid", std::ios::binary).write(tune, sizeof tune - 1);
+    sdl::SdlMusic music;
+    music.init();
+    MixCapture capture;
+    music.play(dir.path() / "музон0.mid");
+
+    const auto starts = noteStarts(capture.next(8 * Second));  // the output ran before the tune: take plenty
+    EXPECT_TRUE(music.isPlaying()) << "still playing, tune after tune";
+    ASSERT_GE(starts.size(), 6u);
+    for (std::size_t i = 1; i < starts.size(); ++i)
+        EXPECT_NEAR(static_cast<double>(starts[i] - starts[i - 1]), Second / 2.0, Second / 100.0)
+            << "each start half a second after the last, within 10 ms";
+}
+
+}  // namespace
+}  // namespace orbo
