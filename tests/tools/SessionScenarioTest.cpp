@@ -74,21 +74,6 @@ TEST_F(SessionScenario, ClocksAndWalkingCarryOnAcrossTheTickWrap) {
     EXPECT_GE(hero(lines.back())["col"].get<int>(), colAtWrap + 3) << "he walked on after the wrap";
 }
 
-TEST_F(SessionScenario, WalkingSlidesSixteenPixelsPerGlideAndStepsOnlyFromRest) {
-    const auto lines = runAll("80 Right\n");
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const Json &before = hero(lines[i - 1]), &after = hero(lines[i]);
-        const bool glided = lines[i]["clocks"]["glide"] != lines[i - 1]["clocks"]["glide"];
-        const double dx = after["x"].get<double>() - before["x"].get<double>();
-        EXPECT_EQ(dx, glided && before["x"] != 64 * before["col"].get<int>() ? 16.0 : 0.0) << "pass " << i;
-        if (after["col"] != before["col"]) {
-            EXPECT_EQ(after["x"], 64 * before["col"].get<int>()) << "stepped before arriving, pass " << i;
-            EXPECT_EQ(after["col"], before["col"].get<int>() + 1);
-        }
-    }
-    EXPECT_EQ(hero(lines.back())["pose"], 4) << "walking right";
-}
-
 TEST_F(SessionScenario, PauseFreezesMovementRefillAndCapture) {
     digLevel();
     // Dig a hole, pause, wait well past the refill time, then go on.

@@ -8,38 +8,6 @@
 namespace orbo {
 namespace {
 
-TEST(SimScript, ReadsCommandsKeysAndOptions) {
-    std::istringstream in("# a comment\nnew\n\n3 Left Q 57   # trailing comment\noptions speed=4 smart=1\ncontinue\n");
-    const auto script = sim::parseScript(in);
-    ASSERT_EQ(script.size(), 4u);
-    EXPECT_EQ(script[0].kind, sim::Command::Kind::NewGame);
-    EXPECT_EQ(script[1].passes, 3);
-    EXPECT_EQ(script[1].keys, (std::vector<int>{203, 16, 57}));
-    EXPECT_EQ(script[1].line, 4);
-    EXPECT_EQ(script[2].speed, 4);
-    EXPECT_EQ(script[2].smartCops, true);
-    EXPECT_FALSE(script[2].soundOn.has_value());
-    EXPECT_EQ(script[3].kind, sim::Command::Kind::ContinueGame);
-}
-
-TEST(SimScript, NamesTheLineOfABadCommand) {
-    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
-             {"new\n5 Jump\n", "line 2: unknown key 'Jump'"},
-             {"walk\n", "line 1: expected new, continue, options or a pass count, got 'walk'"},
-             {"\n\noptions speed=9\n", "line 3: speed must be 1 to 7, not '9'"},
-             {"3 256\n", "line 1: unknown key '256'"},
-             {"new now\n", "line 1: unexpected 'now' after new"},
-         }) {
-        std::istringstream in(text);
-        try {
-            sim::parseScript(in);
-            ADD_FAILURE() << "accepted: " << text;
-        } catch (const sim::ScriptError& error) {
-            EXPECT_EQ(std::string(error.what()), message);
-        }
-    }
-}
-
 using SimOptionsTest = SimTest;
 
 TEST_F(SimOptionsTest, OptionsBetweenSessionsChangeTheNextSession) {
@@ -75,6 +43,10 @@ TEST_F(SimOptionsTest, BadInputEndsTheProgramWithStatusTwoAndAMessage) {
     const auto [badSpeedStatus, badSpeed] = runProgram(dirArg + " --speed 0", "1");
     EXPECT_EQ(badSpeedStatus, 2);
     EXPECT_NE(badSpeed.find("--speed"), std::string::npos) << badSpeed;
+
+    const auto [badLineStatus, badLine] = runProgram(dirArg, "\n\noptions speed=9");
+    EXPECT_EQ(badLineStatus, 2);
+    EXPECT_NE(badLine.find("line 3: speed must be 1 to 7, not '9'"), std::string::npos) << badLine;
 
     level(0, {CopsWalledIn, UnderCops});
     EXPECT_EQ(runProgram(dirArg, "3 Right").first, 0);
