@@ -4,17 +4,12 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "game/presentation/sdl/SdlHandles.h"
+
 namespace orbo::sdl {
 namespace {
 
-template <auto Free>
-struct FcDeleter {
-    template <typename T>
-    void operator()(T* object) const {
-        if (object) Free(object);
-    }
-};
-using UniquePattern = std::unique_ptr<FcPattern, FcDeleter<FcPatternDestroy>>;
+using UniquePattern = std::unique_ptr<FcPattern, Deleter<FcPatternDestroy>>;
 
 std::optional<std::filesystem::path> askFontconfig() {
     FcConfig* config = FcConfigGetCurrent();
