@@ -41,14 +41,6 @@ TEST_F(PickupsTest, TakingAKettleScoresTenAndTheLastOneClearsTheLevel) {
     EXPECT_EQ(machine.display.flips(), 17) << "the level scrolled in 17 pictures";
 }
 
-TEST_F(PickupsTest, AKettleCarriedByACopKeepsTheLevelOpen) {
-    setRows({{14, "0500"}});
-    game->carrying[2] = 1;
-    put(HeroSlot, 1, 14);
-    EXPECT_FALSE(updatePose(*game, HeroSlot));
-    EXPECT_EQ(game->progress.level, 0);
-}
-
 TEST_F(PickupsTest, AMissingNextLevelIsReportedThreeTimesAndEndsTheSession) {
     game->session.levelCount = 3;
     game->progress.level = 1;

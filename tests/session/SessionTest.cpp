@@ -83,31 +83,33 @@ TEST_F(SessionTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheGameIsSilent) {
     EXPECT_TRUE(machine.sound.played().empty()) << "the lost life made no sound";
 }
 
-TEST_F(SessionTest, AScreenThatCannotBeSetUpEndsTheSessionInOrder) {
-    machine.display.failOpen("Не удалось открыть экран");
-    playPasses(1);
-    EXPECT_EQ(passesRun, 0);
-    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"Не удалось открыть экран"});
-    EXPECT_TRUE(machine.display.pointerShown());
-    EXPECT_EQ(machine.music.stops(), 1);
-}
-
-TEST_F(SessionTest, ALostScreenIsReportedOnceAndEndsTheSession) {
-    machine.display.loseScreenAfter(4);
-    playPasses(100);
-    EXPECT_EQ(passesRun, 4) << "the title and three frames were shown, the fourth was not";
-    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"screen lost"});
-    EXPECT_FALSE(machine.display.isOpen());
-    EXPECT_FALSE(game->progress.canContinue);
-}
-
-TEST_F(SessionTest, AMissingTitlePictureIsNamedAndEndsTheSession) {
-    machine.display.requireFiles(true);
-    playPasses(1);
-    EXPECT_EQ(passesRun, 0);
-    ASSERT_EQ(machine.messages.shown().size(), 1u);
-    EXPECT_EQ(machine.messages.shown()[0], "Фаил не найден " + (dir.path() / "графика" / "Заставка.bmp").string());
-    EXPECT_FALSE(machine.display.isOpen());
+TEST_F(SessionTest, ScreenFailuresAreReportedOnceAndEndTheSessionInOrder) {
+    const std::string title = "Фаил не найден " + (dir.path() / "графика" / "Заставка.bmp").string();
+    const struct {
+        std::function<void(fake::Display&)> fault;
+        int passes;
+        std::string message;
+    } cases[] = {
+        {[](fake::Display& d) { d.failOpen("Не удалось открыть экран"); }, 0, "Не удалось открыть экран"},
+        {[](fake::Display& d) { d.requireFiles(true); }, 0, title},
+        // The title and three frames are shown, the fourth is not.
+        {[](fake::Display& d) { d.loseScreenAfter(4); }, 4, "screen lost"},
+    };
+    for (const auto& failure : cases) {
+        fake::Machine broken(dir.path());
+        auto brokenGame = std::make_unique<Game>(broken.platform);
+        brokenGame->settings = game->settings;
+        failure.fault(broken.display);
+        int passes = 0;
+        broken.events.onPump = [&] { ++passes; };
+        НачалоИгры(*brokenGame);
+        EXPECT_EQ(passes, failure.passes) << failure.message;
+        EXPECT_EQ(broken.messages.shown(), std::vector<std::string>{failure.message});
+        EXPECT_FALSE(broken.display.isOpen());
+        EXPECT_TRUE(broken.display.pointerShown());
+        EXPECT_EQ(broken.music.stops(), 1);
+        EXPECT_FALSE(brokenGame->progress.canContinue);
+    }
 }
 
 TEST_F(SessionTest, ThePauseTextIsDrawnOverThePausedFrame) {

@@ -16,21 +16,6 @@ protected:
     }
 };
 
-TEST_F(SessionScenario, ANewGameStartsAtLevelZeroWithTenLivesAfterTheTitleWait) {
-    const auto lines = run("new\n1\n");
-    ASSERT_EQ(lines.size(), 1u);
-    const Json& end = lines[0];
-    EXPECT_EQ(end["session"], 1);
-    EXPECT_EQ(end["pass"], 1);
-    EXPECT_EQ(end["lives"], 10);
-    EXPECT_EQ(end["score"], 0);
-    EXPECT_EQ(end["levelCount"], 1);
-    EXPECT_EQ(hero(end)["col"], 1);
-    EXPECT_EQ(hero(end)["row"], 14);
-    EXPECT_EQ(end["grid"][14], "0000000000000050");
-    EXPECT_EQ(end["tick"], 1000000 + 16 + 1000 + 16) << "the title picture, its wait, then one frame";
-}
-
 TEST_F(SessionScenario, ClocksFireWhenMoreThanTheirIntervalHasPassed) {
     for (int speed = 1; speed <= 7; ++speed) {
         sim::SimOptions options;
