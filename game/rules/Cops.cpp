@@ -3,6 +3,7 @@
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
 #include "game/session/core/Effects.h"
+#include "game/session/core/Level.h"
 #include "game/session/core/Numbers.h"
 
 namespace orbo {
@@ -39,14 +40,6 @@ bool followPreference(Game& game, int cop, int hx, int vy, std::int32_t tile) {
 }
 
 }  // namespace
-
-void sendCopBack(Game& game, int cop) {
-    Unit& unit = game.units[static_cast<std::size_t>(cop)];
-    unit.col = 1;
-    unit.row = 0;
-    unit.x = 64.0;
-    unit.y = 50.0;
-}
 
 void steerCop(Game& game, int cop) {
     Unit& unit = game.units[static_cast<std::size_t>(cop)];

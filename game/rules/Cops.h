@@ -7,7 +7,4 @@ namespace orbo {
 // Chooses a cop's next intention from where the hero is (cop 1 or 2).
 void steerCop(Game& game, int cop);
 
-// A cop back on its start cell, a row below it on screen.
-void sendCopBack(Game& game, int cop);
-
 }  // namespace orbo

@@ -8,7 +8,6 @@
 namespace orbo {
 namespace {
 
-constexpr float LivesAtStart = 10.0f;
 // A carrying cop drops its kettle when the draw lands on one value out of fifteen.
 constexpr int DropChances = 15;
 constexpr int DropValue = 2;

@@ -1,9 +1,9 @@
 #include "game/rules/Shots.h"
 
-#include "game/rules/Cops.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
 #include "game/session/core/Effects.h"
+#include "game/session/core/Level.h"
 
 namespace orbo {
 namespace {

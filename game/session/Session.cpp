@@ -17,7 +17,6 @@ inline constexpr const char* PauseText = "Игра остановлена, на�
 inline constexpr const char* TuneName = "музон0.mid";
 constexpr std::uint32_t TitleWaitMs = 1000;
 constexpr std::uint32_t KettleTimerMs = 10;
-constexpr float LivesAtStart = 10.0f;
 
 bool countLevels(Game& game) {
     const auto folder = programPath(game, "\\этажи");

@@ -17,6 +17,7 @@ constexpr int UnitSlots = 9;
 constexpr int HeroSlot = 0;
 constexpr int HeroSpriteSet = 7;
 constexpr int CopSpriteSet = 8;
+constexpr float LivesAtStart = 10.0f;
 
 struct GameProgress {
     std::int32_t score = 0;

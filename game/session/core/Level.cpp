@@ -12,16 +12,6 @@ namespace {
 
 constexpr int ScrollStepMs = 50;
 
-void placeUnit(Unit& unit, const char* name, int col, int row, double x, double y, int spriteSet) {
-    unit.name = name;
-    unit.col = col;
-    unit.row = row;
-    unit.x = x;
-    unit.y = y;
-    unit.spriteSet = spriteSet;
-    unit.phase = 0;
-}
-
 void copyGridToStrip(Game& game, int offset) {
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col) game.scrollStrip.set(col, offset + row, game.tileMap.at(col, row));
@@ -68,12 +58,30 @@ void loadLevel(Game& game) {
 
 void placeUnits(Game& game) {
     Unit& hero = game.units[HeroSlot];
-    placeUnit(hero, HeroName, 1, 14, 64.0, 700.0, HeroSpriteSet);
+    hero.name = HeroName;
+    hero.spriteSet = HeroSpriteSet;
+    hero.col = 1;
+    hero.row = 14;
+    hero.x = 64.0;
+    hero.y = 700.0;
+    hero.phase = 0;
     hero.dirX = 0;
     hero.dirY = 0;
-    // The cops start a row below their cell and glide up into it before their first step.
-    placeUnit(game.units[1], CopName, 1, 0, 64.0, 50.0, CopSpriteSet);
-    placeUnit(game.units[2], CopName, 1, 0, 64.0, 50.0, CopSpriteSet);
+    for (int cop = 1; cop <= 2; ++cop) {
+        Unit& unit = game.units[static_cast<std::size_t>(cop)];
+        unit.name = CopName;
+        unit.spriteSet = CopSpriteSet;
+        unit.phase = 0;
+        sendCopBack(game, cop);
+    }
+}
+
+void sendCopBack(Game& game, int cop) {
+    Unit& unit = game.units[static_cast<std::size_t>(cop)];
+    unit.col = 1;
+    unit.row = 0;
+    unit.x = 64.0;
+    unit.y = 50.0;
 }
 
 bool checkLevelCleared(Game& game) {

@@ -19,6 +19,10 @@ void loadLevel(Game& game);
 // The hero and both cops back on their start cells.
 void placeUnits(Game& game);
 
+// A cop back on its start cell; its picture starts a row below and glides up
+// into the cell before the cop's next step.
+void sendCopBack(Game& game, int cop);
+
 // After the hero took a kettle: with none left on the field or carried, scores
 // the level and moves on to the next one. True when it did.
 bool checkLevelCleared(Game& game);
