@@ -29,7 +29,7 @@ Wave readWave(const char* name) {
         for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
         return value;
     };
-    const auto text = [&](std::size_t at) { return std::string(b.begin() + at, b.begin() + at + 4); };
+    const auto text = [&](std::size_t at) { return std::string(b.begin() + static_cast<std::ptrdiff_t>(at), b.begin() + static_cast<std::ptrdiff_t>(at) + 4); };
     Wave wave;
     if (b.size() < 12 || text(0) != "RIFF" || le(4, 4) != b.size() - 8 || text(8) != "WAVE") {
         ADD_FAILURE() << name << " is not a RIFF wave file";
@@ -46,7 +46,7 @@ Wave readWave(const char* name) {
         } else if (text(at) == "data") {
             for (std::size_t i = 0; i + 1 < size && at + 9 + i < b.size(); i += 2)
                 wave.samples.push_back(static_cast<std::int16_t>(le(at + 8 + i, 2)));
-            wave.seconds = bytesPerSecond > 0 ? 2.0 * wave.samples.size() / bytesPerSecond : 0;
+            wave.seconds = bytesPerSecond > 0 ? 2.0 * static_cast<double>(wave.samples.size()) / bytesPerSecond : 0;
         }
         at += 8 + size + (size & 1);
     }

@@ -78,7 +78,7 @@ struct Editor {
     QList<int> pictures() const {
         const QImage image = поле()->grab().toImage();
         QList<int> codes;
-        for (int n = 1; n <= FieldView::CellCount; ++n) codes << BlockColours.indexOf(image.pixelColor(centre(n)));
+        for (int n = 1; n <= FieldView::CellCount; ++n) codes << static_cast<int>(BlockColours.indexOf(image.pixelColor(centre(n))));
         return codes;
     }
 

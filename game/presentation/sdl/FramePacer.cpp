@@ -21,7 +21,7 @@ FramePacer::Duration FramePacer::sleepAfterPresent(Duration now) {
         return Duration::zero();
     }
     const Duration frameTook = now - *frameStart_;
-    if (frameTook.count() >= PacedShare * static_cast<double>(period_.count())) {
+    if (static_cast<double>(frameTook.count()) >= PacedShare * static_cast<double>(period_.count())) {
         // Paced already; a late frame starts the next one at once rather than rushing to catch up.
         frameStart_ = now;
         return Duration::zero();

@@ -42,7 +42,7 @@ bool SoftwareDisplay::flip() {
     // Whole words at a time: SDL aligns surface pixels, and a row of 1024 pixels is a multiple of 8 bytes.
     auto* back = static_cast<std::uint64_t*>(backBuffer_->pixels);
     auto* shown = static_cast<std::uint64_t*>(shown_->pixels);
-    const std::size_t words = static_cast<std::size_t>(backBuffer_->pitch) * backBuffer_->h / sizeof(std::uint64_t);
+    const std::size_t words = static_cast<std::size_t>(backBuffer_->pitch) * static_cast<std::size_t>(backBuffer_->h) / sizeof(std::uint64_t);
     std::swap_ranges(back, back + words, shown);
     ++flips_;
     return true;

@@ -110,7 +110,7 @@ struct FpsState {
 // for the whole run: continuing a game relies on the grid, the units and the
 // holes outliving a session.
 struct Game {
-    explicit Game(Platform& platform) : platform(platform) {}
+    explicit Game(Platform& machine) : platform(machine) {}
 
     Platform& platform;
 
