@@ -1,10 +1,6 @@
 #include "common/LevelFile.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
-#include "common/Paths.h"
+#include "common/FileRead.h"
 
 namespace orbo {
 namespace {
@@ -34,21 +30,19 @@ LevelRow parseLevelRow(std::string_view line) {
 }
 
 std::optional<LevelRows> readLevelFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+    const FileRead read = readRegularFile(file, MaxReadBytes);
+    if (read.error) return std::nullopt;
 
     LevelRows rows{};
     std::string line;
     std::size_t rowIndex = 0;
-    std::size_t bytesRead = 0;
     bool pendingCarriageReturn = false;
     auto finishLine = [&] {
         if (rowIndex < rows.size()) rows[rowIndex++] = parseLevelRow(line);
         line.clear();
     };
-    for (std::istreambuf_iterator<char> it(in), end; it != end && rowIndex < rows.size() && bytesRead < MaxReadBytes;
-         ++it, ++bytesRead) {
-        const char c = *it;
+    for (std::size_t i = 0; i < read.bytes.size() && rowIndex < rows.size(); ++i) {
+        const char c = read.bytes[i];
         if (c == '\n') {
             if (!pendingCarriageReturn) finishLine();
             pendingCarriageReturn = false;
@@ -71,31 +65,6 @@ std::string formatLevel(const EditorGrid& grid) {
         text += "\r\n";
     }
     return text;
-}
-
-SaveResult saveEditorLevel(const std::filesystem::path& levelFolder, const EditorGrid& grid) {
-    const std::optional<int> fileCount = countFiles(levelFolder);
-    if (!fileCount) return {false, levelFolder};
-
-    int number = *fileCount;
-    auto nameFor = [&](int n) { return resolveProgramPath(levelFolder, "Этаж" + std::to_string(n) + ".orb"); };
-    std::error_code error;
-    while (std::filesystem::exists(nameFor(number), error)) ++number;
-    const std::filesystem::path target = nameFor(number);
-
-    const std::filesystem::path temporary = levelFolder / (".Этаж" + std::to_string(number) + ".orb.part");
-    const std::string text = formatLevel(grid);
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        written = out && out.write(text.data(), static_cast<std::streamsize>(text.size())) && out.flush();
-    }
-    if (written) std::filesystem::rename(temporary, target, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        return {false, target};
-    }
-    return {true, target};
 }
 
 }  // namespace orbo

@@ -20,8 +20,8 @@ using LevelRows = std::array<LevelRow, FieldRows>;
 LevelRow parseLevelRow(std::string_view line);
 
 // The 15 rows of a level file; rows the file does not have read as Empty.
-// Empty result when the file cannot be opened. Reads a bounded amount whatever
-// the file holds.
+// Empty result when it is not an ordinary file or cannot be read; never throws
+// and never waits on a pipe. Reads a bounded amount whatever the file holds.
 std::optional<LevelRows> readLevelFile(const std::filesystem::path& file);
 
 // The grid as the editor writes it: 15 lines of the cells' decimal codes, each
@@ -29,15 +29,23 @@ std::optional<LevelRows> readLevelFile(const std::filesystem::path& file);
 std::string formatLevel(const EditorGrid& grid);
 
 // The editor's save: the level goes into levelFolder as "Этаж" + N + ".orb",
-// N being the number of files already there, or the next number not taken, so
-// that no level is ever overwritten. The file is written under a temporary name
-// and renamed into place, so a failed write leaves nothing behind.
+// N being the number of files already there, or the next number not taken.
+// The name is taken in one step that fails if anything at all holds it, so no
+// level is ever overwritten, not even by a second editor saving at the same
+// moment, and a failed write leaves nothing behind.
 struct SaveResult {
     bool saved = false;
     // The file written; after a failure, the path to name in the message
-    // (the folder when it is missing, otherwise the file).
+    // (the folder when it cannot be opened, otherwise the file).
     std::filesystem::path path;
+    // After a failure, the system's reason, for a second line of the message.
+    std::string reason;
 };
-SaveResult saveEditorLevel(const std::filesystem::path& levelFolder, const EditorGrid& grid);
+struct SaveOptions {
+    // Writes an unnamed file and links it to the name; off, or where the file
+    // system cannot, a uniquely named temporary file is linked instead.
+    bool unnamedFile = true;
+};
+SaveResult saveEditorLevel(const std::filesystem::path& levelFolder, const EditorGrid& grid, SaveOptions options = {});
 
 }  // namespace orbo

@@ -1,0 +1,9 @@
+#include "common/FileSizeLimit.h"
+
+#include <csignal>
+
+namespace orbo {
+
+void ignoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+}  // namespace orbo
