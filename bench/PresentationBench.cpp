@@ -8,7 +8,7 @@
 #include "game/presentation/Sprites.h"
 #include "game/presentation/sdl/SdlHandles.h"
 #include "game/presentation/sdl/SoftwareDisplay.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/fakes/Fakes.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

@@ -8,19 +8,12 @@
 namespace orbo {
 namespace {
 
-constexpr int VkLeftButton = 1;
-constexpr int VkRightButton = 2;
-constexpr int VkMiddleButton = 4;
-constexpr int VkSpace = 32;
-constexpr int VkDigit0 = 48;
-constexpr int VkLetterA = 65;
-constexpr int VkNumpad0 = 96;
 
 std::optional<int> virtualKeyForButton(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return VkLeftButton;
-    case Qt::RightButton: return VkRightButton;
-    case Qt::MiddleButton: return VkMiddleButton;
+    case Qt::LeftButton: return KeyCode::LeftButton;
+    case Qt::RightButton: return KeyCode::RightButton;
+    case Qt::MiddleButton: return KeyCode::MiddleButton;
     default: return std::nullopt;
     }
 }
@@ -29,10 +22,10 @@ std::optional<int> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
         // The keypad's digits have codes of their own, apart from the main keyboard's.
         const int digit = qtKey - Qt::Key_0;
-        return modifiers.testFlag(Qt::KeypadModifier) ? VkNumpad0 + digit : VkDigit0 + digit;
+        return modifiers.testFlag(Qt::KeypadModifier) ? KeyCode::Numpad0 + digit : KeyCode::Digit0 + digit;
     }
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return VkLetterA + (qtKey - Qt::Key_A);
-    if (qtKey == Qt::Key_Space) return VkSpace;
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return KeyCode::LetterA + (qtKey - Qt::Key_A);
+    if (qtKey == Qt::Key_Space) return KeyCode::Space;
     return std::nullopt;
 }
 

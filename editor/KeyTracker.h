@@ -8,7 +8,20 @@ class QKeyEvent;
 
 namespace orbo {
 
-// The keyboard and mouse buttons as Windows virtual-key codes (digits 48..57,
+// The codes the tracker records, numbered as the editor's level keys have always been.
+namespace KeyCode {
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+constexpr int MiddleButton = 4;
+constexpr int Space = 32;
+constexpr int Digit0 = 48;
+constexpr int Digit1 = 49;
+constexpr int Digit6 = 54;
+constexpr int LetterA = 65;
+constexpr int Numpad0 = 96;
+}  // namespace KeyCode
+
+// The keyboard and mouse buttons as key codes (digits 48..57,
 // letters 65..90, Space 32, keypad digits 96..105, mouse buttons 1, 2 and 4),
 // recorded from every event the application receives, so that the state does
 // not depend on which control has the focus.

@@ -3,11 +3,11 @@
 
 #include "common/Paths.h"
 #include "editor/EditorDialogs.h"
-#include "editor/Form1.h"
+#include "editor/EditorWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    orbo::Form1 form1(orbo::executableFolder(), std::make_unique<orbo::QtEditorDialogs>());
-    form1.show();
+    orbo::EditorWindow window(orbo::executableFolder(), std::make_unique<orbo::QtEditorDialogs>());
+    window.show();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 class QWidget;
 

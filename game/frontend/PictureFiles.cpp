@@ -7,7 +7,7 @@
 
 #include "common/Paths.h"
 #include "game/frontend/MenuPictures.h"
-#include "game/session/core/Level.h"
+#include "game/core/Level.h"
 
 namespace orbo {
 namespace {

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "common/Paths.h"
-#include "game/frontend/Form2.h"
+#include "game/frontend/MainMenu.h"
 #include "game/presentation/sdl/RealPlatform.h"
 #include "game/session/Session.h"
 
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     const auto game = std::make_unique<orbo::Game>(machine.platform());
-    orbo::Form2 menu(*game, programDir, orbo::НачалоИгры);
+    orbo::MainMenu menu(*game, programDir, orbo::playSession);
     menu.show();
     return app.exec();
 }

@@ -3,7 +3,7 @@
 
 #include "game/presentation/Presentation.h"
 #include "game/rules/Movement.h"
-#include "game/session/core/Numbers.h"
+#include "game/core/Numbers.h"
 
 namespace orbo {
 namespace {
@@ -33,7 +33,7 @@ void drawTiles(Game& game, double cellWidth, double cellHeight, const Rect& cell
             const std::int32_t code = game.tileMap.at(col, row);
             if (code < 0 || code >= static_cast<int>(game.spriteSets.size())) continue;
             const Surface* tile = spriteFrame(game, code, game.spriteSets[static_cast<std::size_t>(code)].currentFrame);
-            if (tile) display.bltFast(roundHalfEven(col * cellWidth), roundHalfEven(row * cellHeight), *tile, cell);
+            if (tile) display.drawSprite(roundHalfEven(col * cellWidth), roundHalfEven(row * cellHeight), *tile, cell);
         }
     }
 }
@@ -46,7 +46,7 @@ bool drawUnits(Game& game, const Rect& cell) {
         if (updatePose(game, slot)) return false;
         const Unit& unit = game.units[static_cast<std::size_t>(slot)];
         const Surface* picture = spriteFrame(game, unit.spriteSet, unit.pose + unit.phase);
-        if (picture) display.bltFast(roundHalfEven(unit.x), roundHalfEven(unit.y), *picture, cell);
+        if (picture) display.drawSprite(roundHalfEven(unit.x), roundHalfEven(unit.y), *picture, cell);
     }
     return true;
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "game/presentation/Presentation.h"
-#include "game/session/core/Level.h"
+#include "game/core/Level.h"
 
 namespace orbo {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "common/Paths.h"
-#include "game/session/core/Level.h"
+#include "game/core/Level.h"
 
 namespace orbo {
 namespace {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 namespace orbo {
 

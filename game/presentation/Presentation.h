@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 // What the play session asks of the screen, the sprites and the sound.
 namespace orbo {
@@ -10,10 +10,10 @@ namespace orbo {
 // Sets up the screen, the keyboard and the sound effects for a session. Without a
 // sound device the player is told once and the session runs silently. False when
 // the screen cannot be set up: that has been reported and the session must end.
-bool initDirectX(Game& game);
+bool openPlayScreen(Game& game);
 
 // Gives the desktop back and releases the screen and the sound device.
-void releaseDirectX(Game& game);
+void closePlayScreen(Game& game);
 
 // Shows the title picture while the session loads. False when it cannot be shown:
 // that has been reported and the session must end.

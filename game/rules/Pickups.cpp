@@ -1,9 +1,9 @@
 #include "game/rules/Pickups.h"
 
 #include "game/rules/Movement.h"
-#include "game/session/core/Effects.h"
-#include "game/session/core/Level.h"
-#include "game/session/core/Numbers.h"
+#include "game/core/Effects.h"
+#include "game/core/Level.h"
+#include "game/core/Numbers.h"
 
 namespace orbo {
 namespace {

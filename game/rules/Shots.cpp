@@ -2,8 +2,8 @@
 
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
-#include "game/session/core/Effects.h"
-#include "game/session/core/Level.h"
+#include "game/core/Effects.h"
+#include "game/core/Level.h"
 
 namespace orbo {
 namespace {

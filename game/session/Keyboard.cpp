@@ -3,8 +3,8 @@
 #include "game/presentation/Presentation.h"
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
-#include "game/session/core/Level.h"
-#include "game/session/core/ScanCodes.h"
+#include "game/core/Level.h"
+#include "game/core/ScanCodes.h"
 
 namespace orbo {
 namespace {

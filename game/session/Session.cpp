@@ -7,8 +7,8 @@
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
-#include "game/session/core/Level.h"
-#include "game/session/core/Screen.h"
+#include "game/core/Level.h"
+#include "game/core/Screen.h"
 
 namespace orbo {
 namespace {
@@ -96,7 +96,7 @@ void playPass(Game& game) {
 // Everything between the set-up and the loop; false when the session cannot go on.
 bool prepareSession(Game& game) {
     Platform& platform = game.platform;
-    if (!initDirectX(game)) return false;
+    if (!openPlayScreen(game)) return false;
     platform.display.showPointer(false);
     if (!showTitle(game)) return false;
     initMusic(game);
@@ -108,7 +108,7 @@ bool prepareSession(Game& game) {
 
 }  // namespace
 
-void НачалоИгры(Game& game) {
+void playSession(Game& game) {
     Platform& platform = game.platform;
     game.session.quit = false;
     platform.random.seedFromTimeOfDay();
@@ -123,7 +123,7 @@ void НачалоИгры(Game& game) {
     }
 
     stopMusic(game);
-    releaseDirectX(game);
+    closePlayScreen(game);
     platform.display.showPointer(true);
 }
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "game/session/core/Level.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/core/Level.h"
+#include "game/fakes/Fakes.h"
 #include "tests/assets/AssetFiles.h"
 
 namespace orbo {

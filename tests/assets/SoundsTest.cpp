@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "game/presentation/Music.h"
-#include "game/session/core/Effects.h"
+#include "game/core/Effects.h"
 #include "tests/assets/AssetFiles.h"
 
 namespace orbo {

@@ -7,7 +7,7 @@
 
 #include "editor/EditorDialogs.h"
 #include "editor/FieldView.h"
-#include "editor/Form1.h"
+#include "editor/EditorWindow.h"
 #include "editor/PathText.h"
 
 using namespace Qt::StringLiterals;
@@ -51,8 +51,8 @@ struct Editor {
         }
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
-        form = std::make_unique<Form1>(toPath(dir.path()), std::move(fake));
-        if (!polling) form->findChild<QTimer*>(u"Timer1"_s)->stop();
+        form = std::make_unique<EditorWindow>(toPath(dir.path()), std::move(fake));
+        if (!polling) form->findChild<QTimer*>(u"keyPollTimer"_s)->stop();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -76,19 +76,19 @@ struct Editor {
         return codes;
     }
     QList<int> pictures() const {
-        const QImage image = поле()->grab().toImage();
+        const QImage image = field()->grab().toImage();
         QList<int> codes;
         for (int n = 1; n <= FieldView::CellCount; ++n) codes << static_cast<int>(BlockColours.indexOf(image.pixelColor(centre(n))));
         return codes;
     }
 
-    FieldView* поле() const { return form->findChild<FieldView*>(u"Поле"_s); }
+    FieldView* field() const { return form->findChild<FieldView*>(u"field"_s); }
     QWindow* window() const { return form->windowHandle(); }
     static QPoint centre(int number) {
         return {(number - 1) % FieldColumns * FieldView::CellWidth + FieldView::CellWidth / 2,
                 (number - 1) / FieldColumns * FieldView::CellHeight + FieldView::CellHeight / 2};
     }
-    QPoint onWindow(int number) const { return поле()->mapTo(form.get(), centre(number)); }
+    QPoint onWindow(int number) const { return field()->mapTo(form.get(), centre(number)); }
     void moveTo(int number) const { QTest::mouseMove(window(), onWindow(number)); }
     void press(Qt::Key key) const { QTest::keyPress(window(), key); }
     void click(Qt::Key key) const { QTest::keyClick(window(), key); }
@@ -98,13 +98,13 @@ struct Editor {
     }
     void open(const QString& relative) const {
         dialogs->answer = relative.isEmpty() ? QString() : path(relative);
-        form->findChild<QAction*>(u"ОткрытьИгру"_s)->trigger();
+        form->findChild<QAction*>(u"openLevel"_s)->trigger();
     }
-    void save() const { form->findChild<QAction*>(u"СохранитьИгру"_s)->trigger(); }
+    void save() const { form->findChild<QAction*>(u"saveLevel"_s)->trigger(); }
 
     QTemporaryDir dir;
     FakeDialogs* dialogs = nullptr;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<EditorWindow> form;
 };
 
 }  // namespace
@@ -114,7 +114,7 @@ class EditorTest : public QObject {
 private slots:
     void windowShowsItsTextsAndTheKnownPictures() {
         Editor editor(false, "Зелень.bmp");
-        Form1& form = *editor.form;
+        EditorWindow& form = *editor.form;
         QCOMPARE(form.windowTitle(), u"Редактор карт для ОРБО"_s);
         QCOMPARE(form.centralWidget()->size(), QSize(640, 533));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -122,12 +122,12 @@ private slots:
         QStringList texts = {form.menuBar()->actions()[0]->text()};
         for (const QAction* item : form.menuBar()->actions()[0]->menu()->actions()) texts << item->text();
         QCOMPARE(texts, QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, QString(), u"Выход"_s}));
-        const auto* list1 = form.findChild<QListWidget*>(u"List1"_s);
+        const auto* blockList = form.findChild<QListWidget*>(u"blockList"_s);
         texts.clear();
-        for (int i = 0; i < list1->count(); ++i) texts << list1->item(i)->text();
+        for (int i = 0; i < blockList->count(); ++i) texts << blockList->item(i)->text();
         QCOMPARE(texts, QStringList({u"1-Пусто"_s, u"2-Кирпичи"_s, u"3-Зелень"_s, u"4-Лестница"_s, u"5-Перекладина"_s,
                                      u"6-Чайник"_s}));
-        QCOMPARE(form.findChild<QLabel*>(u"Label1"_s)->text(),
+        QCOMPARE(form.findChild<QLabel*>(u"keyHelp"_s)->text(),
                  u"Пробел-рисовать"_s + QString(18, u' ') + u"1.,2,3,4,5,6 -Выбор блоков."_s);
         // A red line under the grid, on black.
         const QImage client = form.centralWidget()->grab().toImage();
@@ -136,17 +136,17 @@ private slots:
         QCOMPARE(editor.dialogs->messages, QStringList(u"Фаил не найден "_s + editor.path(u"графика/Зелень.bmp"_s)));
         QCOMPARE(editor.pictures(), QList<int>(240, Empty));
 
-        form.ПоменятьКартинку(1, Turf);
-        form.ПоменятьКартинку(20, Kettle);
-        for (const int code : {6, 9, -1, 1000}) form.ПоменятьКартинку(20, code);
-        for (const int number : {0, 241}) form.ПоменятьКартинку(number, Brick);
+        form.showBlock(1, Turf);
+        form.showBlock(20, Kettle);
+        for (const int code : {6, 9, -1, 1000}) form.showBlock(20, code);
+        for (const int number : {0, 241}) form.showBlock(number, Brick);
         QList<int> shown(240, Empty);
         shown[0] = -1;  // a picture that failed to load is drawn black
         shown[19] = Kettle;
         QCOMPARE(editor.pictures(), shown);
         // The picture alone changes, never the grid.
         QCOMPARE(editor.grid(), QList<int>(240, Empty));
-        form.findChild<QAction*>(u"Выход"_s)->trigger();
+        form.findChild<QAction*>(u"exit"_s)->trigger();
         QVERIFY(!form.isVisible());
     }
 
@@ -168,7 +168,7 @@ private slots:
         for (const Qt::Key other : {Qt::Key_0, Qt::Key_7, Qt::Key_9, Qt::Key_A, Qt::Key_Z}) editor.click(other);
         QCOMPARE(editor.poll(), Poll(Brick, 0));
         // Whichever control has the focus.
-        editor.form->findChild<QListWidget*>(u"List1"_s)->setFocus();
+        editor.form->findChild<QListWidget*>(u"blockList"_s)->setFocus();
         editor.click(Qt::Key_3);
         QCOMPARE(editor.poll(), Poll(Turf, 0));
     }
@@ -183,8 +183,8 @@ private slots:
         // "1" goes down and comes up as "!" because Shift went down in between.
         QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, 10, 0x31, 0, u"1"_s);
         QKeyEvent exclam(QEvent::KeyRelease, Qt::Key_Exclam, Qt::ShiftModifier, 10, 0x21, 0, u"!"_s);
-        QCoreApplication::sendEvent(editor.поле(), &one);
-        QCoreApplication::sendEvent(editor.поле(), &exclam);
+        QCoreApplication::sendEvent(editor.field(), &one);
+        QCoreApplication::sendEvent(editor.field(), &exclam);
         editor.click(Qt::Key_3);
         editor.poll();
         QCOMPARE(editor.poll(), Poll(Turf, 1));
@@ -215,8 +215,8 @@ private slots:
         for (const int number : {1, 16, 17}) editor.moveTo(number);
         QTest::mousePress(editor.window(), Qt::RightButton, {}, editor.onWindow(17));
         // Dragged off the grid, below it and onto the menu bar, the pointer paints nothing.
-        QTest::mouseMove(editor.window(), editor.поле()->mapTo(editor.form.get(), QPoint(50, 460)));
-        QTest::mouseMove(editor.window(), editor.поле()->mapTo(editor.form.get(), QPoint(100, -5)));
+        QTest::mouseMove(editor.window(), editor.field()->mapTo(editor.form.get(), QPoint(50, 460)));
+        QTest::mouseMove(editor.window(), editor.field()->mapTo(editor.form.get(), QPoint(100, -5)));
         editor.moveTo(240);
         QTest::mouseRelease(editor.window(), Qt::RightButton, {}, editor.onWindow(240));
         QTest::keyRelease(editor.window(), Qt::Key_Space);

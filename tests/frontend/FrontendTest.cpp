@@ -13,10 +13,10 @@
 #include <functional>
 #include <sys/resource.h>
 
-#include "game/frontend/Form2.h"
+#include "game/frontend/MainMenu.h"
 #include "game/frontend/PictureFiles.h"
-#include "game/frontend/form3.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/frontend/OptionsDialog.h"
+#include "game/fakes/Fakes.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo::test {
@@ -60,8 +60,8 @@ struct MenuWorld {
         }
     }
 
-    std::unique_ptr<Form2> makeMenu(Form2::Session session = [](Game&) {}) {
-        return std::make_unique<Form2>(*game, dir.path(), std::move(session),
+    std::unique_ptr<MainMenu> makeMenu(MainMenu::Session session = [](Game&) {}) {
+        return std::make_unique<MainMenu>(*game, dir.path(), std::move(session),
                                        [this](const QString& text, MessageIcon icon) {
                                            messages << text;
                                            icons.push_back(icon);
@@ -88,25 +88,25 @@ struct MenuWorld {
 };
 
 // The options dialog's controls in the order of MenuWorld::options().
-std::tuple<bool, bool, int, int> shown(form3& dialog) {
-    return {child<QCheckBox>(dialog, "Check1")->isChecked(), child<QCheckBox>(dialog, "Check2")->isChecked(),
-            child<QRadioButton>(dialog, "Option2")->isChecked() ? 1 : 0,
-            child<QScrollBar>(dialog, "HScroll1")->value()};
+std::tuple<bool, bool, int, int> shown(OptionsDialog& dialog) {
+    return {child<QCheckBox>(dialog, "soundBox")->isChecked(), child<QCheckBox>(dialog, "musicBox")->isChecked(),
+            child<QRadioButton>(dialog, "smartCopsButton")->isChecked() ? 1 : 0,
+            child<QScrollBar>(dialog, "speedBar")->value()};
 }
 
 // Presses "Опции игры" and acts on the modal dialog while it is up. The dialog is
 // rejected afterwards if the actions left it open, so a failed check cannot hang the test.
-void withOptions(Form2& menu, const std::function<void(form3&)>& act) {
+void withOptions(MainMenu& menu, const std::function<void(OptionsDialog&)>& act) {
     bool acted = false;
     QTimer::singleShot(0, &menu, [&] {
-        form3* dialog = menu.findChild<form3*>();
+        OptionsDialog* dialog = menu.findChild<OptionsDialog*>();
         if (dialog && dialog->isVisible()) {
             acted = true;
             act(*dialog);
             if (dialog->isVisible()) dialog->reject();
         }
     });
-    child<QPushButton>(menu, "Command6")->click();
+    child<QPushButton>(menu, "optionsButton")->click();
     QVERIFY2(acted, "the options dialog did not come up");
 }
 
@@ -134,15 +134,15 @@ void FrontendTest::menuShowsItsTextsAndSetsTheDefaultOptions() {
 
     QCOMPARE(menu->windowTitle(), QStringLiteral("DX Orbo"));
     const std::pair<const char*, const char*> captions[] = {
-        {"Command1", "Новая игра"}, {"Command5", "Продолжить Игру"}, {"Command6", "Опции игры"},
-        {"Command3", "Помощь"},     {"Command4", "Редактор карт"},   {"Command2", "Выход"},
+        {"newGameButton", "Новая игра"}, {"continueButton", "Продолжить Игру"}, {"optionsButton", "Опции игры"},
+        {"helpButton", "Помощь"},     {"editorButton", "Редактор карт"},   {"exitButton", "Выход"},
     };
     for (const auto& [name, caption] : captions) QCOMPARE(child<QPushButton>(*menu, name)->text(), caption);
-    QVERIFY(!child(*menu, "Command5")->isEnabled());
+    QVERIFY(!child(*menu, "continueButton")->isEnabled());
     QCOMPARE(world.options(), std::tuple(true, false, 0, 2));
-    QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "Орбо").isNull(); }));  // the figures move from the start
+    QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "heroFigure").isNull(); }));  // the figures move from the start
 
-    child<QPushButton>(*menu, "Command3")->click();
+    child<QPushButton>(*menu, "helpButton")->click();
     const QStringList help{"Клавиши управления игрой", "Esc-выход из игры", "F1-помощь в игре",
                            "Стрелки-передвижение юнита", "q-выстрел влево", "w-выстрел вправо",
                            "f-кадров в секунду", "r-новый игрок"};
@@ -157,21 +157,21 @@ void FrontendTest::continueFollowsHowTheLastNewGameEnded() {
     MenuWorld world;
     bool leftWithEsc = false, refused = false, stood = false;
     std::vector<bool> resumed;
-    std::unique_ptr<Form2> menu;
+    std::unique_ptr<MainMenu> menu;
     menu = world.makeMenu([&](Game& game) {
         resumed.push_back(game.progress.canContinue);
         if (resumed.size() == 1) {
-            for (const char* name : {"Command1", "Command5", "Command3", "Command2"}) {
+            for (const char* name : {"newGameButton", "continueButton", "helpButton", "exitButton"}) {
                 child<QPushButton>(*menu, name)->click();
             }
             refused = !menu->close();
             QTest::qWait(450);  // the session lets window messages through while it runs
-            stood = figure(*menu, "Орбо").isNull() && figure(*menu, "Коп1").isNull();
+            stood = figure(*menu, "heroFigure").isNull() && figure(*menu, "copFigure1").isNull();
         }
         game.progress.canContinue = leftWithEsc;
     });
-    auto* newGame = child<QPushButton>(*menu, "Command1");
-    auto* resume = child<QPushButton>(*menu, "Command5");
+    auto* newGame = child<QPushButton>(*menu, "newGameButton");
+    auto* resume = child<QPushButton>(*menu, "continueButton");
 
     const std::tuple<QPushButton*, bool, bool> steps[] = {
         {newGame, true, true}, {resume, false, true}, {resume, true, true}, {newGame, false, false}};
@@ -182,39 +182,39 @@ void FrontendTest::continueFollowsHowTheLastNewGameEnded() {
     }
     QCOMPARE(resumed, (std::vector{false, true, false, false}));
     QVERIFY(refused && stood && world.messages.isEmpty());
-    QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "Орбо").isNull(); }));
+    QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "heroFigure").isNull(); }));
 }
 
 void FrontendTest::figuresFlipOnEachTimerReadingTheFilesAfresh() {
     MenuWorld world;
     auto menu = world.makeMenu();
-    menu->Timer1Timer();
-    QVERIFY(world.shows(*menu, "Коп1", "коп1.bmp") && world.shows(*menu, "Орбо", "снеговик.bmp") &&
-            world.shows(*menu, "Коп2", "коп.bmp"));
-    menu->Timer2Timer();
-    QVERIFY(world.shows(*menu, "Коп1", "коп.bmp") && world.shows(*menu, "Орбо", "снеговик1.bmp") &&
-            world.shows(*menu, "Коп2", "коп1.bmp"));
+    menu->showFirstFigureFrames();
+    QVERIFY(world.shows(*menu, "copFigure1", "коп1.bmp") && world.shows(*menu, "heroFigure", "снеговик.bmp") &&
+            world.shows(*menu, "copFigure2", "коп.bmp"));
+    menu->showSecondFigureFrames();
+    QVERIFY(world.shows(*menu, "copFigure1", "коп.bmp") && world.shows(*menu, "heroFigure", "снеговик1.bmp") &&
+            world.shows(*menu, "copFigure2", "коп1.bmp"));
 
     // A missing picture empties its box without a word; the game's own sprites,
     // bigger than the boxes, are shrunk to be seen whole.
     std::filesystem::remove(world.graphics / "коп1.bmp");
     writePicture(world.graphics / "коп.bmp", Qt::green, {64, 50});
-    menu->Timer1Timer();
-    QVERIFY(figure(*menu, "Коп1").isNull());
-    QCOMPARE(figure(*menu, "Коп2").size(), QSize(50, 39));
+    menu->showFirstFigureFrames();
+    QVERIFY(figure(*menu, "copFigure1").isNull());
+    QCOMPARE(figure(*menu, "copFigure2").size(), QSize(50, 39));
     QVERIFY(world.messages.isEmpty());
 }
 
 void FrontendTest::editorStartsInTheProgramFolderOrNothingHappens() {
     MenuWorld world;
     auto menu = world.makeMenu();
-    child<QPushButton>(*menu, "Command4")->click();  // no editor there
+    child<QPushButton>(*menu, "editorButton")->click();  // no editor there
 
     const auto editor = world.dir.path() / "Редактор";
     const auto started = world.dir.path() / "started";
     std::ofstream(editor) << "#!/bin/sh\npwd > \"${0%/*}/started\"\n";
     std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
-    child<QPushButton>(*menu, "Command4")->click();
+    child<QPushButton>(*menu, "editorButton")->click();
 
     QVERIFY(QTest::qWaitFor([&] { return !firstLine(started).empty(); }, 10000));
     QCOMPARE(std::filesystem::path(firstLine(started)), world.dir.path());
@@ -226,21 +226,21 @@ void FrontendTest::optionsOkWritesEveryChoiceMadeFromTheFirstState() {
     auto menu = world.makeMenu();
     const QImage splash(qtPath(world.sources.front()));
 
-    withOptions(*menu, [&](form3& dialog) {
+    withOptions(*menu, [&](OptionsDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Опции"));
-        QCOMPARE(child<QGroupBox>(dialog, "Frame1")->title(), QStringLiteral("Интелект компьютера"));
+        QCOMPARE(child<QGroupBox>(dialog, "copsGroup")->title(), QStringLiteral("Интелект компьютера"));
         const std::pair<const char*, const char*> captions[] = {
-            {"Check1", "Звук"},   {"Check2", "Музыка  (может не работать !!!)"}, {"Option1", "Тупой"},
-            {"Option2", "Умный"}, {"Label1", "Скорость игры"},                   {"Command1", "Окей"},
+            {"soundBox", "Звук"},   {"musicBox", "Музыка  (может не работать !!!)"}, {"dumbCopsButton", "Тупой"},
+            {"smartCopsButton", "Умный"}, {"speedLabel", "Скорость игры"},                   {"okButton", "Окей"},
         };
         for (const auto& [name, caption] : captions) QCOMPARE(child(dialog, name)->property("text"), caption);
         // Right of the frame and above the button no control covers the splash.
         QCOMPARE(dialog.grab().toImage().pixelColor(300, 100), splash.pixelColor(300, 100));
         QCOMPARE(shown(dialog), std::tuple(true, false, 0, 2));
 
-        for (const char* name : {"Check1", "Check2", "Option2"}) child<QAbstractButton>(dialog, name)->click();
+        for (const char* name : {"soundBox", "musicBox", "smartCopsButton"}) child<QAbstractButton>(dialog, name)->click();
         // Right and up mean faster, and the bar holds at 1 and 7.
-        QScrollBar& speed = *child<QScrollBar>(dialog, "HScroll1");
+        QScrollBar& speed = *child<QScrollBar>(dialog, "speedBar");
         speed.setFocus();
         const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_Left, 1},
                                                 {Qt::Key_Left, 1},  {Qt::Key_Up, 2},   {Qt::Key_PageUp, 3},
@@ -249,7 +249,7 @@ void FrontendTest::optionsOkWritesEveryChoiceMadeFromTheFirstState() {
             QTest::keyClick(&speed, key);
             QCOMPARE(speed.value(), value);
         }
-        child<QPushButton>(dialog, "Command1")->click();
+        child<QPushButton>(dialog, "okButton")->click();
     });
     QCOMPARE(world.options(), std::tuple(false, true, 1, 6));
 }
@@ -257,18 +257,18 @@ void FrontendTest::optionsOkWritesEveryChoiceMadeFromTheFirstState() {
 void FrontendTest::optionsKeepTheirStateUntilTheCloseBoxResetsThem() {
     MenuWorld world;
     auto menu = world.makeMenu();
-    withOptions(*menu, [](form3& dialog) {
-        for (const char* name : {"Check2", "Option2", "Command1"}) child<QAbstractButton>(dialog, name)->click();
+    withOptions(*menu, [](OptionsDialog& dialog) {
+        for (const char* name : {"musicBox", "smartCopsButton", "okButton"}) child<QAbstractButton>(dialog, name)->click();
     });
     world.game->settings = {false, false, 0, 3};
 
-    withOptions(*menu, [](form3& dialog) {
+    withOptions(*menu, [](OptionsDialog& dialog) {
         QCOMPARE(shown(dialog), std::tuple(true, true, 1, 2));
-        child<QScrollBar>(dialog, "HScroll1")->setValue(5);
+        child<QScrollBar>(dialog, "speedBar")->setValue(5);
         QVERIFY(dialog.close());
     });
     QCOMPARE(world.options(), std::tuple(false, false, 0, 3));
-    withOptions(*menu, [](form3& dialog) { QCOMPARE(shown(dialog), std::tuple(true, false, 0, 2)); });
+    withOptions(*menu, [](OptionsDialog& dialog) { QCOMPARE(shown(dialog), std::tuple(true, false, 0, 2)); });
 }
 
 // Old BMP files are replaced; a JPEG that is missing or broken costs only its own
@@ -293,7 +293,7 @@ void FrontendTest::picturesAreConvertedAndTheUnreadableOnesReported() {
     }
     QCOMPARE(firstLine(bmpFor(missing)), "kept");
     QVERIFY(!std::filesystem::exists(bmpFor(broken)));
-    QCOMPARE(figure(*menu, "Image1"), QImage(qtPath(world.sources.front())));
+    QCOMPARE(figure(*menu, "splash"), QImage(qtPath(world.sources.front())));
 }
 
 void FrontendTest::missingGraphicsFolderIsOneMessage() {

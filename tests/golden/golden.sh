@@ -55,7 +55,9 @@ for case_file in "$here"/cases/*.txt; do
   grep -q '^#! shot' "$case_file" && shot=(--shot "$dir/shot.bmp")
 
   status=0
-  "$sim" --dir "$dir" --trace all "${args[@]}" "${shot[@]}" < "$case_file" > "$dir/trace.jsonl" || status=$?
+  "$sim" --dir "$dir" --trace all "${args[@]}" "${shot[@]}" < "$case_file" > "$dir/raw.jsonl" || status=$?
+  # Messages name files by their full path: the temporary folder must not count.
+  sed "s#$work#WORK#g" "$dir/raw.jsonl" > "$dir/trace.jsonl"
   if [ "$status" -ne 0 ]; then
     echo "golden: $name: orbo-sim exited with status $status" >&2
     exit 1

@@ -9,8 +9,8 @@
 
 #include "game/presentation/sdl/SdlMusic.h"
 #include "game/presentation/sdl/SdlSound.h"
-#include "game/session/core/Effects.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/core/Effects.h"
+#include "game/fakes/Fakes.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

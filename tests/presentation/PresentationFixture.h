@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "game/session/core/GameState.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/core/GameState.h"
+#include "game/fakes/Fakes.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

@@ -12,7 +12,7 @@ using SetUpTest = PresentationTest;
 
 TEST_F(SetUpTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheSessionGoesOnSilently) {
     machine.sound.setAvailable(false);
-    EXPECT_TRUE(initDirectX(game));
+    EXPECT_TRUE(openPlayScreen(game));
     EXPECT_EQ(machine.messages.shown(),
               std::vector<std::string>{"Звуковая карта используется или отсутствует. Игра будет без звука."});
     EXPECT_FALSE(game.settings.soundOn);
@@ -21,7 +21,7 @@ TEST_F(SetUpTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheSessionGoesOnSilen
 
 TEST_F(SetUpTest, AScreenThatCannotBeSetUpIsReportedAndEndsTheSession) {
     machine.display.failOpen("no screen here");
-    EXPECT_FALSE(initDirectX(game));
+    EXPECT_FALSE(openPlayScreen(game));
     EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"no screen here"});
     EXPECT_TRUE(game.session.quit);
 }

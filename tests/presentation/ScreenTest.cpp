@@ -51,8 +51,8 @@ TEST_F(ScreenTest, AKeyedCopyLeavesOutExactlyThePixelsThatBecomeBlackIn16Bits) {
     const auto dark = load(8, 1, darkest, 8, 1);
     ASSERT_TRUE(white && dark);
 
-    screen.bltFast(10, 20, *white, makeRect(0, 0, 8, 1));
-    screen.bltFast(10, 20, *dark, makeRect(0, 0, 8, 1));
+    screen.drawSprite(10, 20, *white, makeRect(0, 0, 8, 1));
+    screen.drawSprite(10, 20, *dark, makeRect(0, 0, 8, 1));
 
     std::vector<std::uint16_t> row;
     for (int x = 10; x <= 18; ++x) row.push_back(at(x, 20));
@@ -67,7 +67,7 @@ TEST_F(ScreenTest, APictureOfAnySizeLoadsAtTheSizeAskedFor) {
 
     const auto title = load(2, 2, {{255, 0, 0}, Green, Blue, Grey}, ScreenWidth, ScreenHeight);
     ASSERT_TRUE(title);
-    screen.bltFast(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
+    screen.drawSprite(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
     EXPECT_EQ((std::vector{at(0, 0), at(1023, 0), at(0, 767), at(1023, 767)}),
               (std::vector{rgb565({255, 0, 0}), rgb565(Green), rgb565(Blue), rgb565(Grey)}));
 }
@@ -75,11 +75,11 @@ TEST_F(ScreenTest, APictureOfAnySizeLoadsAtTheSizeAskedFor) {
 TEST_F(ScreenTest, AFlipHandsBackTheFormerFrameAndANewScreenStartsBlack) {
     const auto grey = load(64, 50, {Grey}, 64, 50);
     ASSERT_TRUE(grey);
-    screen.bltFast(0, 0, *grey, Cell);
+    screen.drawSprite(0, 0, *grey, Cell);
     ASSERT_TRUE(screen.flip());
     EXPECT_EQ(at(0, 0), 0) << "the screen showed black before";
 
-    screen.bltFast(100, 0, *grey, Cell);
+    screen.drawSprite(100, 0, *grey, Cell);
     ASSERT_TRUE(screen.flip());
     EXPECT_EQ(at(0, 0), rgb565(Grey)) << "the first frame is back";
     EXPECT_EQ(at(100, 0), 0);

@@ -15,8 +15,8 @@ std::vector<std::uint16_t> compose(RendererDisplay& screen, const std::filesyste
     if (!row || !quarters) return {};
     screen.clearBackBuffer();
     for (int i = 0; i < 40; ++i)
-        screen.bltFast(i * 37 % 1000, i * 53 % 760, i % 2 ? *row : *quarters, makeRect(0, 0, 64, 50));
-    screen.bltFast(-20, 740, *quarters, makeRect(0, 0, 40, 30));
+        screen.drawSprite(i * 37 % 1000, i * 53 % 760, i % 2 ? *row : *quarters, makeRect(0, 0, 64, 50));
+    screen.drawSprite(-20, 740, *quarters, makeRect(0, 0, 40, 30));
     screen.setForeColor(0x0000FF);
     screen.setDrawWidth(5);
     screen.drawLine(0, 750, 1024, 750);

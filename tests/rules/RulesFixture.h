@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "game/rules/Movement.h"
-#include "game/session/core/GameState.h"
-#include "game/session/core/Level.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/core/GameState.h"
+#include "game/core/Level.h"
+#include "game/fakes/Fakes.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

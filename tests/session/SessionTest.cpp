@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "game/session/Session.h"
-#include "game/session/core/ScanCodes.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/core/ScanCodes.h"
+#include "game/fakes/Fakes.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {
@@ -31,7 +31,7 @@ protected:
             if (pass == passes) machine.keyboard.press({ScanCode::Escape});
             if (onPass) onPass(pass);
         };
-        НачалоИгры(*game);
+        playSession(*game);
         passesRun = pass;
     }
 
@@ -102,7 +102,7 @@ TEST_F(SessionTest, ScreenFailuresAreReportedOnceAndEndTheSessionInOrder) {
         failure.fault(broken.display);
         int passes = 0;
         broken.events.onPump = [&] { ++passes; };
-        НачалоИгры(*brokenGame);
+        playSession(*brokenGame);
         EXPECT_EQ(passes, failure.passes) << failure.message;
         EXPECT_EQ(broken.messages.shown(), std::vector<std::string>{failure.message});
         EXPECT_FALSE(broken.display.isOpen());

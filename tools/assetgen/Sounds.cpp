@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "game/session/core/Effects.h"
+#include "game/core/Effects.h"
 #include "tools/assetgen/Canvas.h"
 
 namespace orbo::assetgen {

@@ -9,7 +9,7 @@
 #include "common/LevelFile.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Shots.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/fakes/Fakes.h"
 
 namespace orbo::levelcheck {
 namespace {

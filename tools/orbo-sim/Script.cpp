@@ -5,7 +5,7 @@
 #include <sstream>
 #include <utility>
 
-#include "game/session/core/ScanCodes.h"
+#include "game/core/ScanCodes.h"
 
 namespace orbo::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "game/presentation/sdl/SoftwareDisplay.h"
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sim {
 

@@ -68,7 +68,7 @@ void Simulation::runSession(Command::Kind kind) {
     printedPass_ = -1;
     passesLeft_ = 0;
     try {
-        НачалоИгры(*game_);
+        playSession(*game_);
     } catch (const ScriptMovedOn&) {
     }
     if (printedPass_ != pass_) printLine();

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <vector>
 
-#include "game/session/core/GameState.h"
-#include "game/session/fakes/Fakes.h"
+#include "game/core/GameState.h"
+#include "game/fakes/Fakes.h"
 #include "tools/orbo-sim/ShotDisplay.h"
 #include "tools/orbo-sim/Script.h"
 

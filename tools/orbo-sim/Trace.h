@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 namespace orbo::sim {
 

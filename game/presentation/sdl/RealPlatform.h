@@ -11,7 +11,7 @@
 #include "game/presentation/sdl/SystemClock.h"
 #include "game/presentation/sdl/TimeOfDayRandom.h"
 #include "game/presentation/sdl/WindowDisplay.h"
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

@@ -41,7 +41,7 @@ void RendererDisplay::clearBackBuffer() {
     SDL_RenderClear(life_->renderer);
 }
 
-void RendererDisplay::bltFast(int x, int y, const Surface& source, const Rect& sourceArea) {
+void RendererDisplay::drawSprite(int x, int y, const Surface& source, const Rect& sourceArea) {
     const auto* picture = dynamic_cast<const SdlPicture*>(&source);
     if (!life_ || !picture) return;
     SDL_Texture* texture = picture->texture(life_);

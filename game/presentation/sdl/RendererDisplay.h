@@ -7,7 +7,7 @@
 
 #include "game/presentation/sdl/RendererTexture.h"
 #include "game/presentation/sdl/TextPainter.h"
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 
@@ -21,7 +21,7 @@ public:
     std::unique_ptr<Surface> loadSurface(int width, int height, std::int32_t colourKey,
                                          const std::filesystem::path& file) override;
     void clearBackBuffer() override;
-    void bltFast(int x, int y, const Surface& source, const Rect& sourceArea) override;
+    void drawSprite(int x, int y, const Surface& source, const Rect& sourceArea) override;
     void setForeColor(std::uint32_t colour) override;
     void drawText(int x, int y, std::string_view utf8) override;
     void drawLine(int x1, int y1, int x2, int y2) override;

@@ -4,7 +4,7 @@
 
 #include <SDL_scancode.h>
 
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

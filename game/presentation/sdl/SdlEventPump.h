@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "game/presentation/sdl/RendererTexture.h"
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

@@ -5,7 +5,7 @@
 
 #include "game/presentation/sdl/Mixer.h"
 #include "game/presentation/sdl/SdlHandles.h"
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 namespace orbo {
 

@@ -18,41 +18,41 @@ class FieldView;
 
 // The editor's one window: the grid painted with the digit keys, the Space bar
 // and the pointer, and the menu that opens and saves level files.
-class Form1 : public QMainWindow {
+class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
     // programFolder holds the graphics and level folders.
-    Form1(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs> dialogs, QWidget* parent = nullptr);
+    EditorWindow(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs> dialogs, QWidget* parent = nullptr);
 
-    // Shows the picture of block картинка (0..5) in cell номер (1..240); any
+    // Shows the picture of block (0..5) in cell (1..240); any
     // other code leaves the cell as it was. The grid itself is the caller's.
-    void ПоменятьКартинку(std::int32_t номер, std::int32_t картинка);
+    void showBlock(std::int32_t cell, std::int32_t block);
 
-    void ОткрытьИгру();
-    void СохранитьИгру();
+    void openLevel();
+    void saveLevel();
 
     const EditorGrid& editorGrid() const { return grid_; }
-    std::int32_t currentBlock() const { return CurrentBlock; }
-    std::int32_t paintKeyHeld() const { return PaintKeyHeld; }
+    std::int32_t currentBlock() const { return currentBlock_; }
+    std::int32_t paintKeyHeld() const { return paintKeyHeld_; }
 
 public slots:
-    // One tick of Timer1: the digit keys choose the block, Space arms painting.
+    // One tick of the key poll: the digit keys choose the block, Space arms painting.
     void pollKeys();
 
 private:
     void buildMenu();
     void buildClientArea();
-    void paintCell(int номер);
+    void paintCell(int cell);
 
     std::filesystem::path programFolder_;
     std::unique_ptr<EditorDialogs> dialogs_;
     KeyTracker keyTracker_;
     LoadedBlockPictures blockPictures_;
     EditorGrid grid_;
-    std::int32_t CurrentBlock = Empty;
-    std::int32_t PaintKeyHeld = 0;
-    FieldView* поле_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    std::int32_t currentBlock_ = Empty;
+    std::int32_t paintKeyHeld_ = 0;
+    FieldView* field_ = nullptr;
+    QTimer* keyPollTimer_ = nullptr;
 };
 
 }  // namespace orbo

@@ -1,4 +1,4 @@
-#include "game/session/core/Screen.h"
+#include "game/core/Screen.h"
 
 namespace orbo {
 

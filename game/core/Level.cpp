@@ -1,11 +1,11 @@
-#include "game/session/core/Level.h"
+#include "game/core/Level.h"
 
 #include <string>
 
 #include "common/LevelFile.h"
 #include "common/Paths.h"
-#include "game/session/core/Effects.h"
-#include "game/session/core/Screen.h"
+#include "game/core/Effects.h"
+#include "game/core/Screen.h"
 
 namespace orbo {
 namespace {
@@ -24,7 +24,7 @@ void drawStrip(Game& game, int offset) {
             const std::int32_t code = game.scrollStrip.at(col, offset + row);
             if (code < 0 || code >= static_cast<int>(game.spriteSets.size())) continue;
             const auto& picture = game.spriteSets[static_cast<std::size_t>(code)].frames[0];
-            if (picture) display.bltFast(col * CellWidth, row * CellHeight, *picture, makeRect(0, 0, CellWidth, CellHeight));
+            if (picture) display.drawSprite(col * CellWidth, row * CellHeight, *picture, makeRect(0, 0, CellWidth, CellHeight));
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "editor/Form1.h"
+#include "editor/EditorWindow.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -25,9 +25,6 @@ constexpr const char* LevelFileFilter = "*.orb";
 
 constexpr int FirstKeyCode = 1;
 constexpr int LastKeyCode = 255;
-constexpr int VkSpace = 32;
-constexpr int VkDigit1 = 49;
-constexpr int VkDigit6 = 54;
 
 QPalette greenOnBlack(QPalette palette) {
     for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, Qt::black);
@@ -37,7 +34,7 @@ QPalette greenOnBlack(QPalette palette) {
 
 }  // namespace
 
-Form1::Form1(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs> dialogs, QWidget* parent)
+EditorWindow::EditorWindow(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       programFolder_(std::move(programFolder)),
       dialogs_(std::move(dialogs)),
@@ -53,27 +50,27 @@ Form1::Form1(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs>
     for (const QString& file : std::as_const(blockPictures_.missing))
         dialogs_->showMessage(this, QStringLiteral("Фаил не найден ") + file);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, &Form1::pollKeys);
-    timer1_->start();
+    keyPollTimer_ = new QTimer(this);
+    keyPollTimer_->setObjectName(QStringLiteral("keyPollTimer"));
+    keyPollTimer_->setInterval(1);
+    connect(keyPollTimer_, &QTimer::timeout, this, &EditorWindow::pollKeys);
+    keyPollTimer_->start();
 }
 
-void Form1::buildMenu() {
-    QMenu* файл = menuBar()->addMenu(QStringLiteral("&Файл"));
-    файл->setObjectName(QStringLiteral("Файл"));
-    QAction* открыть = файл->addAction(QStringLiteral("Открыть Игру"), this, &Form1::ОткрытьИгру);
-    открыть->setObjectName(QStringLiteral("ОткрытьИгру"));
-    QAction* сохранить = файл->addAction(QStringLiteral("Сохранить Игру"), this, &Form1::СохранитьИгру);
-    сохранить->setObjectName(QStringLiteral("СохранитьИгру"));
-    QAction* черта = файл->addSeparator();
-    черта->setObjectName(QStringLiteral("Черта"));
-    QAction* выход = файл->addAction(QStringLiteral("Выход"), this, &QWidget::close);
-    выход->setObjectName(QStringLiteral("Выход"));
+void EditorWindow::buildMenu() {
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    QAction* openAction = fileMenu->addAction(QStringLiteral("Открыть Игру"), this, &EditorWindow::openLevel);
+    openAction->setObjectName(QStringLiteral("openLevel"));
+    QAction* saveAction = fileMenu->addAction(QStringLiteral("Сохранить Игру"), this, &EditorWindow::saveLevel);
+    saveAction->setObjectName(QStringLiteral("saveLevel"));
+    QAction* separator = fileMenu->addSeparator();
+    separator->setObjectName(QStringLiteral("separator"));
+    QAction* exitAction = fileMenu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    exitAction->setObjectName(QStringLiteral("exit"));
 }
 
-void Form1::buildClientArea() {
+void EditorWindow::buildClientArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
     client->setAutoFillBackground(true);
@@ -81,65 +78,65 @@ void Form1::buildClientArea() {
     client->setPalette(greenOnBlack(client->palette()));
     setCentralWidget(client);
 
-    поле_ = new FieldView(client);
-    поле_->setObjectName(QStringLiteral("Поле"));
-    поле_->move(0, 0);
+    field_ = new FieldView(client);
+    field_->setObjectName(QStringLiteral("field"));
+    field_->move(0, 0);
     for (int row = 0; row < FieldRows; ++row) {
         for (int col = 0; col < FieldColumns; ++col) {
-            ПоменятьКартинку(row * FieldColumns + col + 1, Empty);
+            showBlock(row * FieldColumns + col + 1, Empty);
             grid_.set(col, row, Empty);
         }
     }
-    connect(поле_, &FieldView::pointerMovedOverCell, this, &Form1::paintCell);
+    connect(field_, &FieldView::pointerMovedOverCell, this, &EditorWindow::paintCell);
 
     // A line 3 pixels wide from (1, 452) to (641, 452).
-    auto* line1 = new QFrame(client);
-    line1->setObjectName(QStringLiteral("Line1"));
-    line1->setGeometry(1, 451, ClientWidth, 3);
-    line1->setAutoFillBackground(true);
-    QPalette red = line1->palette();
+    auto* statusLine = new QFrame(client);
+    statusLine->setObjectName(QStringLiteral("statusLine"));
+    statusLine->setGeometry(1, 451, ClientWidth, 3);
+    statusLine->setAutoFillBackground(true);
+    QPalette red = statusLine->palette();
     red.setColor(QPalette::Window, Qt::red);
-    line1->setPalette(red);
+    statusLine->setPalette(red);
 
-    auto* list1 = new QListWidget(client);
-    list1->setObjectName(QStringLiteral("List1"));
-    list1->setGeometry(5, 463, 125, 54);
-    list1->addItems({QStringLiteral("1-Пусто"), QStringLiteral("2-Кирпичи"), QStringLiteral("3-Зелень"),
+    auto* blockList = new QListWidget(client);
+    blockList->setObjectName(QStringLiteral("blockList"));
+    blockList->setGeometry(5, 463, 125, 54);
+    blockList->addItems({QStringLiteral("1-Пусто"), QStringLiteral("2-Кирпичи"), QStringLiteral("3-Зелень"),
                      QStringLiteral("4-Лестница"), QStringLiteral("5-Перекладина"), QStringLiteral("6-Чайник")});
 
     // Eighteen blanks stand between the two halves; the label wraps at them.
-    auto* label1 = new QLabel(QStringLiteral("Пробел-рисовать                  1.,2,3,4,5,6 -Выбор блоков."), client);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(155, 461, 169, 29);
-    label1->setTextFormat(Qt::PlainText);
-    label1->setWordWrap(true);
-    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* keyHelp = new QLabel(QStringLiteral("Пробел-рисовать                  1.,2,3,4,5,6 -Выбор блоков."), client);
+    keyHelp->setObjectName(QStringLiteral("keyHelp"));
+    keyHelp->setGeometry(155, 461, 169, 29);
+    keyHelp->setTextFormat(Qt::PlainText);
+    keyHelp->setWordWrap(true);
+    keyHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Form1::ПоменятьКартинку(std::int32_t номер, std::int32_t картинка) {
-    if (картинка < 0 || картинка >= static_cast<std::int32_t>(blockPictures_.pictures.size())) return;
-    поле_->setCellPicture(номер, blockPictures_.pictures[static_cast<std::size_t>(картинка)]);
+void EditorWindow::showBlock(std::int32_t cell, std::int32_t block) {
+    if (block < 0 || block >= static_cast<std::int32_t>(blockPictures_.pictures.size())) return;
+    field_->setCellPicture(cell, blockPictures_.pictures[static_cast<std::size_t>(block)]);
 }
 
-void Form1::pollKeys() {
-    PaintKeyHeld = 0;
+void EditorWindow::pollKeys() {
+    paintKeyHeld_ = 0;
     // Ascending order: when several digits are down the highest one wins.
     for (int key = FirstKeyCode; key <= LastKeyCode; ++key) {
         if (!keyTracker_.query(key)) continue;
-        if (key >= VkDigit1 && key <= VkDigit6) CurrentBlock = key - VkDigit1;
-        if (key == VkSpace) PaintKeyHeld = 1;
+        if (key >= KeyCode::Digit1 && key <= KeyCode::Digit6) currentBlock_ = key - KeyCode::Digit1;
+        if (key == KeyCode::Space) paintKeyHeld_ = 1;
     }
 }
 
-void Form1::paintCell(int номер) {
-    if (PaintKeyHeld != 1) return;
-    const int row = (номер - 1) / FieldColumns;
-    const int col = (номер - 1) - FieldColumns * row;
-    grid_.set(col, row, CurrentBlock);
-    ПоменятьКартинку(номер, CurrentBlock);
+void EditorWindow::paintCell(int cell) {
+    if (paintKeyHeld_ != 1) return;
+    const int row = (cell - 1) / FieldColumns;
+    const int col = (cell - 1) - FieldColumns * row;
+    grid_.set(col, row, currentBlock_);
+    showBlock(cell, currentBlock_);
 }
 
-void Form1::ОткрытьИгру() {
+void EditorWindow::openLevel() {
     const QString chosen =
         dialogs_->chooseFileToOpen(this, toQString(programFolder_), QString::fromLatin1(LevelFileFilter));
     if (chosen.isEmpty()) return;
@@ -156,12 +153,12 @@ void Form1::ОткрытьИгру() {
         for (int col = 0; col < FieldColumns; ++col) {
             const std::int32_t code = (*rows)[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
             grid_.set(col, row, code);
-            ПоменятьКартинку(row * FieldColumns + col + 1, code);
+            showBlock(row * FieldColumns + col + 1, code);
         }
     }
 }
 
-void Form1::СохранитьИгру() {
+void EditorWindow::saveLevel() {
     const SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, LevelFolder), grid_);
     const QString path = toQString(result.path);
     dialogs_->showMessage(this, result.saved ? QStringLiteral("Этаж сохранен, под именем ") + path

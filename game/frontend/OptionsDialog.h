@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <filesystem>
 
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -19,29 +19,29 @@ namespace orbo {
 // state while it lives, and start out matching the menu's defaults. "Окей"
 // writes all four settings and hides it (accepted); the close box rejects it,
 // and the menu then throws it away so the next showing starts afresh.
-class form3 : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    form3(Game& game, const std::filesystem::path& programDir, QWidget* parent);
+    OptionsDialog(Game& game, const std::filesystem::path& programDir, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Command1Click();
+    void acceptChoices();
 
     Game& game_;
     QPixmap background_;  // null when the picture could not be read
 
-    QCheckBox* Check1;
-    QCheckBox* Check2;
-    QGroupBox* Frame1;
-    QRadioButton* Option1;
-    QRadioButton* Option2;
-    QLabel* Label1;
-    QScrollBar* HScroll1;
-    QPushButton* Command1;
+    QCheckBox* soundBox_;
+    QCheckBox* musicBox_;
+    QGroupBox* copsGroup_;
+    QRadioButton* dumbCopsButton_;
+    QRadioButton* smartCopsButton_;
+    QLabel* speedLabel_;
+    QScrollBar* speedBar_;
+    QPushButton* okButton_;
 };
 
 }  // namespace orbo

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/Grids.h"
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 namespace orbo {
 

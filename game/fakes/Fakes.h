@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/session/core/Platform.h"
+#include "game/core/Platform.h"
 
 // Stand-ins for the machine that make a whole session run headless and
 // deterministically: virtual time, scripted keys, recorded output.
@@ -108,7 +108,7 @@ public:
     std::unique_ptr<orbo::Surface> loadSurface(int width, int height, std::int32_t colourKey,
                                                const std::filesystem::path& file) override;
     void clearBackBuffer() override { current_ = {}; }
-    void bltFast(int x, int y, const orbo::Surface& source, const Rect& sourceArea) override;
+    void drawSprite(int x, int y, const orbo::Surface& source, const Rect& sourceArea) override;
     bool flip() override;
     void setForeColor(std::uint32_t colour) override { colour_ = colour; }
     void drawText(int x, int y, std::string_view utf8) override { current_.texts.push_back({x, y, std::string(utf8), colour_}); }

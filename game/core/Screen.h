@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 namespace orbo {
 

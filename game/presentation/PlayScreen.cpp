@@ -3,9 +3,9 @@
 #include "game/presentation/Pictures.h"
 #include "game/presentation/Presentation.h"
 #include "game/presentation/ScreenSize.h"
-#include "game/session/core/Effects.h"
-#include "game/session/core/Level.h"
-#include "game/session/core/Screen.h"
+#include "game/core/Effects.h"
+#include "game/core/Level.h"
+#include "game/core/Screen.h"
 
 namespace orbo {
 namespace {
@@ -14,7 +14,7 @@ constexpr const char* NoSoundCardText = "Звуковая карта испол�
 
 }  // namespace
 
-bool initDirectX(Game& game) {
+bool openPlayScreen(Game& game) {
     Platform& platform = game.platform;
     // Told before the screen goes full screen, so the player can read it.
     if (!platform.sound.open()) {
@@ -31,7 +31,7 @@ bool initDirectX(Game& game) {
     return true;
 }
 
-void releaseDirectX(Game& game) {
+void closePlayScreen(Game& game) {
     game.platform.display.close();
     game.platform.sound.close();
 }
@@ -41,7 +41,7 @@ bool showTitle(Game& game) {
     if (!title) return false;
     Display& display = game.platform.display;
     display.clearBackBuffer();
-    display.bltFast(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
+    display.drawSprite(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
     return flipScreen(game);
 }
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "game/frontend/MenuMessages.h"
-#include "game/session/core/GameState.h"
+#include "game/core/GameState.h"
 
 class QLabel;
 class QPushButton;
@@ -14,12 +14,12 @@ class QTimer;
 
 namespace orbo {
 
-class form3;
+class OptionsDialog;
 
 // The main menu, the program's home window for its whole run. Loading it
 // converts the game's pictures and sets the default options; every play
 // session is started from it and returns to it.
-class Form2 : public QWidget {
+class MainMenu : public QWidget {
     Q_OBJECT
 
 public:
@@ -27,13 +27,13 @@ public:
     using Session = std::function<void(Game&)>;
 
     // messages: how the player is told things; empty means message boxes over the menu.
-    Form2(Game& game, std::filesystem::path programDir, Session session, MessageFunction messages = {},
+    MainMenu(Game& game, std::filesystem::path programDir, Session session, MessageFunction messages = {},
           QWidget* parent = nullptr);
-    ~Form2() override;
+    ~MainMenu() override;
 
     // The figures' two timers; public so that they can be driven without waiting.
-    void Timer1Timer();
-    void Timer2Timer();
+    void showFirstFigureFrames();
+    void showSecondFigureFrames();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,33 +43,33 @@ private:
     QLabel* addFigure(const char* name, int x, int y);
     void loadMenu();
     void showFigure(QLabel* box, const char* picture);
-    void playSession();
+    void runSession();
 
-    void Command1Click();
-    void Command5Click();
-    void Command6Click();
-    void Command3Click();
-    void Command4Click();
+    void startNewGame();
+    void continueGame();
+    void showOptions();
+    void showHelp();
+    void startEditor();
 
     Game& game_;
     std::filesystem::path programDir_;
     Session session_;
     MessageFunction messages_;
     bool sessionRunning_ = false;
-    std::unique_ptr<form3> options_;  // alive from its first showing until its close box
+    std::unique_ptr<OptionsDialog> options_;  // alive from its first showing until its close box
 
-    QLabel* Image1;
-    QLabel* Коп1;
-    QLabel* Орбо;
-    QLabel* Коп2;
-    QPushButton* Command1;
-    QPushButton* Command5;
-    QPushButton* Command6;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    QPushButton* Command2;
-    QTimer* Timer1;
-    QTimer* Timer2;
+    QLabel* splash_;
+    QLabel* copFigure1_;
+    QLabel* heroFigure_;
+    QLabel* copFigure2_;
+    QPushButton* newGameButton_;
+    QPushButton* continueButton_;
+    QPushButton* optionsButton_;
+    QPushButton* helpButton_;
+    QPushButton* editorButton_;
+    QPushButton* exitButton_;
+    QTimer* firstFigureTimer_;
+    QTimer* secondFigureTimer_;
 };
 
 }  // namespace orbo

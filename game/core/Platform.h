@@ -78,7 +78,7 @@ public:
                                                  const std::filesystem::path& file) = 0;
     virtual void clearBackBuffer() = 0;
     // Unscaled copy of source's area to (x, y), leaving out the key colour.
-    virtual void bltFast(int x, int y, const Surface& source, const Rect& sourceArea) = 0;
+    virtual void drawSprite(int x, int y, const Surface& source, const Rect& sourceArea) = 0;
     // Shows the back buffer, waiting for the display; false when the screen was lost.
     virtual bool flip() = 0;
     // Colour as 0x00BBGGRR, for the following text and lines.

@@ -1,4 +1,4 @@
-#include "game/session/fakes/Fakes.h"
+#include "game/fakes/Fakes.h"
 
 #include <cmath>
 
@@ -45,7 +45,7 @@ std::unique_ptr<orbo::Surface> Display::loadSurface(int width, int height, std::
     return std::make_unique<fake::Surface>(width, height, displayPath(file.filename()));
 }
 
-void Display::bltFast(int x, int y, const orbo::Surface& source, const Rect&) {
+void Display::drawSprite(int x, int y, const orbo::Surface& source, const Rect&) {
     current_.blits.push_back({x, y, static_cast<const fake::Surface&>(source).file()});
 }
 
