@@ -2,14 +2,13 @@
 
 #include <cstdio>
 #include <deque>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
+#include "common/FileRead.h"
 #include "common/LevelFile.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Shots.h"
-#include "game/fakes/Fakes.h"
+#include "tools/levelcheck/StillPlatform.h"
 
 namespace orbo::levelcheck {
 namespace {
@@ -109,7 +108,7 @@ const char* tileName(std::int32_t code) { return code == Brick ? "bricks" : "tur
 // near it either way.
 class Probe {
 public:
-    explicit Probe(const TileMap& level) : machine_("."), game_(std::make_unique<Game>(machine_.platform)), level_(level) {
+    explicit Probe(const TileMap& level) : game_(std::make_unique<Game>(machine_.platform)), level_(level) {
         game_->settings.soundOn = false;
         game_->units[HeroSlot].name = HeroName;
         game_->units[HeroSlot].spriteSet = HeroSpriteSet;
@@ -183,7 +182,7 @@ private:
         return hero;
     }
 
-    fake::Machine machine_;
+    StillMachine machine_;
     std::unique_ptr<Game> game_;
     const TileMap level_;
     TileMap grid_;
@@ -267,27 +266,23 @@ Report checkLevel(std::string_view bytes) {
 }
 
 std::optional<std::string> readLevelBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes;
-    bytes.reserve(512);
-    std::istreambuf_iterator<char> it(in), end;
-    for (; it != end && bytes.size() <= MaxFileBytes; ++it) bytes += *it;
-    return bytes;
+    FileRead read = readRegularFile(file, MaxFileBytes);
+    if (read.error || !read.whole) return std::nullopt;
+    return std::move(read.bytes);
 }
 
 Report checkLevelFile(const std::filesystem::path& file) {
-    const std::optional<std::string> bytes = readLevelBytes(file);
+    const FileRead read = readRegularFile(file, MaxFileBytes);
     Report report;
-    if (!bytes) {
-        report.faults.push_back({0, 0, "cannot be read"});
-        return report;
-    }
-    if (bytes->size() > MaxFileBytes) {
+    if (read.notRegular)
+        report.faults.push_back({0, 0, "not a regular file (a folder, pipe or device): not read"});
+    else if (read.error)
+        report.faults.push_back({0, 0, "cannot be read: " + read.error.message()});
+    else if (!read.whole)
         report.faults.push_back({0, 0, "larger than " + std::to_string(MaxFileBytes) + " bytes: not a level file"});
-        return report;
-    }
-    return checkLevel(*bytes);
+    else
+        return checkLevel(read.bytes);
+    return report;
 }
 
 }  // namespace orbo::levelcheck

@@ -53,14 +53,15 @@ CellSet heroReach(const EditorGrid& level);
 // that is not a tile code 0..5 read as empty, missing rows empty.
 EditorGrid gridOf(std::string_view bytes);
 
-// The bytes of a file, read no further than one byte past MaxFileBytes; empty
-// when it cannot be read.
+// The bytes of a level file of at most MaxFileBytes; empty when it is larger,
+// is not an ordinary file or cannot be read.
 std::optional<std::string> readLevelBytes(const std::filesystem::path& file);
 
 // Checks the bytes of one level file.
 Report checkLevel(std::string_view bytes);
 
-// Checks one level file; a file that cannot be read is one fault.
+// Checks one level file; a file that is refused or cannot be read is one
+// fault. Never throws and never waits on a pipe.
 Report checkLevelFile(const std::filesystem::path& file);
 
 }  // namespace orbo::levelcheck

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char* Help =
-    "usage: levelcheck [--map] FILE.orb...\n"
+    "usage: levelcheck [--map] [--] FILE.orb...\n"
     "\n"
     "Checks level files for the game and reports, as FILE:LINE:COLUMN: message,\n"
     "  - every layout fault: a level file is exactly 15 lines of 16 digits 0 to 5\n"
@@ -31,12 +31,18 @@ constexpr const char* Help =
     "With --map, each level is also printed beside a map of the cells the hero\n"
     "can reach (o) and cannot (.).\n"
     "\n"
-    "Exit status: 0 when every file is sound, 1 otherwise.\n";
+    "Files that are not ordinary files (folders, pipes, devices) are refused\n"
+    "unread. Options end at --, for file names that start with a dash.\n"
+    "\n"
+    "Exit status: 0 when every file is sound, 1 when any is not, 2 for a usage\n"
+    "error.\n";
+
+constexpr int UsageError = 2;
 
 // The level's rows beside the hero's reach, for designers.
 void printMap(const std::string& file) {
     const std::optional<std::string> bytes = orbo::levelcheck::readLevelBytes(file);
-    if (!bytes || bytes->size() > orbo::levelcheck::MaxFileBytes) return;
+    if (!bytes) return;
     const orbo::EditorGrid level = orbo::levelcheck::gridOf(*bytes);
     const orbo::levelcheck::CellSet reach = orbo::levelcheck::heroReach(level);
     for (int row = 0; row < orbo::FieldRows; ++row) {
@@ -54,18 +60,27 @@ void printMap(const std::string& file) {
 int main(int argc, char** argv) {
     std::vector<std::string> files;
     bool map = false;
+    bool options = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help") {
+        if (options && (arg == "-h" || arg == "--help")) {
             std::fputs(Help, stdout);
             return 0;
         }
-        if (arg == "--map") map = true;
-        else files.emplace_back(arg);
+        if (options && arg == "--") {
+            options = false;
+        } else if (options && arg == "--map") {
+            map = true;
+        } else if (options && arg.size() > 1 && arg.front() == '-') {
+            std::fprintf(stderr, "levelcheck: unknown option '%s'\n\n%s", argv[i], Help);
+            return UsageError;
+        } else {
+            files.emplace_back(arg);
+        }
     }
     if (files.empty()) {
-        std::fputs(Help, stderr);
-        return 1;
+        std::fprintf(stderr, "levelcheck: no level file given\n\n%s", Help);
+        return UsageError;
     }
 
     bool allSound = true;
@@ -88,6 +103,8 @@ int main(int argc, char** argv) {
             std::printf("%s: %zu fault%s\n", file.c_str(), faults, faults == 1 ? "" : "s");
         }
         if (map) printMap(file);
+        // Each verdict is out before the next file is opened.
+        std::fflush(stdout);
     }
     return allSound ? 0 : 1;
 }
