@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/assetgen/Catalogue.h"
+#include "tools/assetgen/Icon.h"
 
 namespace {
 
@@ -19,9 +20,9 @@ void quietQt(QtMsgType type, const QMessageLogContext&, const QString& message) 
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: orbo-assetgen PROGRAM_FOLDER [--contact-sheet FILE.png]\n"
+                 "usage: orbo-assetgen PROGRAM_FOLDER [--contact-sheet FILE.png] [--icons FOLDER]\n"
                  "Writes PROGRAM_FOLDER/графика and PROGRAM_FOLDER/звуки; with --contact-sheet also a\n"
-                 "picture of every sprite.\n");
+                 "picture of every sprite; with --icons the desktop icons as FOLDER/hicolor/NxN/apps/*.png.\n");
     return 2;
 }
 
@@ -36,9 +37,11 @@ int main(int argc, char** argv) {
 
     std::filesystem::path folder;
     std::filesystem::path sheet;
+    std::filesystem::path icons;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--contact-sheet" && i + 1 < argc) sheet = argv[++i];
+        else if (arg == "--icons" && i + 1 < argc) icons = argv[++i];
         else if (!arg.empty() && arg[0] != '-' && folder.empty()) folder = arg;
         else return usage();
     }
@@ -47,6 +50,7 @@ int main(int argc, char** argv) {
     try {
         const auto pictures = orbo::assetgen::writeAll(folder);
         if (!sheet.empty()) orbo::assetgen::saveContactSheet(pictures, folder, sheet);
+        if (!icons.empty()) orbo::assetgen::writeIcons(icons);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "orbo-assetgen: %s\n", error.what());
         return 1;
