@@ -1,6 +1,7 @@
 #include "tools/orbo-sim/Simulation.h"
 
 #include "game/session/Session.h"
+#include "tools/orbo-sim/BlindDisplay.h"
 #include "tools/orbo-sim/Trace.h"
 
 namespace orbo::sim {
@@ -11,7 +12,7 @@ namespace {
 struct ScriptMovedOn {};
 
 std::unique_ptr<Display> makeDisplay(const SimOptions& options, TickClock& clock) {
-    if (options.shot.empty()) return std::make_unique<fake::Display>(&clock, options.frameMs);
+    if (options.shot.empty()) return std::make_unique<BlindDisplay>(clock, options.frameMs);
     return std::make_unique<ShotDisplay>(clock, options.frameMs);
 }
 
@@ -90,7 +91,10 @@ void Simulation::beginPass() {
 }
 
 void Simulation::printLine() {
-    out_ << traceLine(*game_, session_, pass_, sound_.takePlayed(), messages_.takeShown()).dump() << '\n';
+    line_.clear();
+    appendTraceLine(line_, *game_, session_, pass_, sound_.takePlayed(), messages_.takeShown());
+    line_ += '\n';
+    out_ << line_;
     printedPass_ = pass_;
 }
 

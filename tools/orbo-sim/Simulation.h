@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "game/core/GameState.h"
@@ -63,6 +64,7 @@ private:
     int session_ = 0;
     int pass_ = 0;
     int printedPass_ = -1;
+    std::string line_;  // the trace line being written, its memory kept from pass to pass
 };
 
 }  // namespace orbo::sim

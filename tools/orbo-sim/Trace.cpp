@@ -1,66 +1,139 @@
 #include "tools/orbo-sim/Trace.h"
 
+#include <charconv>
 #include <cmath>
+#include <nlohmann/json.hpp>
 
 namespace orbo::sim {
 namespace {
 
-// Whole numbers print without a fraction (10, not 10.0), as the status line shows them.
-nlohmann::ordered_json number(double value) {
+template <typename Integer>
+void appendInteger(std::string& line, Integer value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    line.append(digits, end);
+}
+
+// Whole numbers print without a fraction (10, not 10.0), as the status line shows
+// them; others as JSON's own shortest form.
+void appendNumber(std::string& line, double value) {
     if (std::isfinite(value) && value == std::floor(value) && std::fabs(value) < 1e15)
-        return static_cast<long long>(value);
-    return value;
+        appendInteger(line, static_cast<long long>(value));
+    else
+        line += nlohmann::json(value).dump();
 }
 
-nlohmann::ordered_json unitJson(const Unit& unit) {
-    return {{"col", unit.col},   {"row", unit.row},   {"x", number(unit.x)},  {"y", number(unit.y)},
-            {"dirX", unit.dirX}, {"dirY", unit.dirY}, {"pose", unit.pose}, {"phase", unit.phase}};
+void appendKey(std::string& line, const char* key) {
+    line += '"';
+    line += key;
+    line += "\":";
 }
 
-nlohmann::ordered_json holesJson(const Game& game, std::uint32_t now) {
-    auto holes = nlohmann::ordered_json::array();
-    for (const HoleRecord& hole : game.holeTable)
-        if (hole.openedAt != 0)
-            holes.push_back({{"col", hole.col}, {"row", hole.row}, {"age", elapsedMs(now, hole.openedAt)}});
-    return holes;
+void appendUnit(std::string& line, const Unit& unit) {
+    line += "{\"col\":";
+    appendInteger(line, unit.col);
+    line += ",\"row\":";
+    appendInteger(line, unit.row);
+    line += ",\"x\":";
+    appendNumber(line, unit.x);
+    line += ",\"y\":";
+    appendNumber(line, unit.y);
+    line += ",\"dirX\":";
+    appendInteger(line, unit.dirX);
+    line += ",\"dirY\":";
+    appendInteger(line, unit.dirY);
+    line += ",\"pose\":";
+    appendInteger(line, unit.pose);
+    line += ",\"phase\":";
+    appendInteger(line, unit.phase);
+    line += '}';
 }
 
-nlohmann::ordered_json gridJson(const TileMap& grid) {
-    auto rows = nlohmann::ordered_json::array();
-    for (int row = 0; row < FieldRows; ++row) {
-        std::string text;
-        for (int col = 0; col < FieldColumns; ++col) text += std::to_string(grid.at(col, row));
-        rows.push_back(text);
+void appendHoles(std::string& line, const Game& game, std::uint32_t now) {
+    line += '[';
+    bool first = true;
+    for (const HoleRecord& hole : game.holeTable) {
+        if (hole.openedAt == 0) continue;
+        line += first ? "{\"col\":" : ",{\"col\":";
+        first = false;
+        appendInteger(line, hole.col);
+        line += ",\"row\":";
+        appendInteger(line, hole.row);
+        line += ",\"age\":";
+        appendInteger(line, elapsedMs(now, hole.openedAt));
+        line += '}';
     }
-    return rows;
+    line += ']';
 }
+
+void appendGrid(std::string& line, const TileMap& grid) {
+    line += '[';
+    for (int row = 0; row < FieldRows; ++row) {
+        line += row == 0 ? "\"" : ",\"";
+        for (int col = 0; col < FieldColumns; ++col) appendInteger(line, grid.at(col, row));
+        line += '"';
+    }
+    line += ']';
+}
+
+void appendBool(std::string& line, bool value) { line += value ? "true" : "false"; }
 
 }  // namespace
 
-nlohmann::ordered_json traceLine(const Game& game, int session, int pass, const std::vector<int>& effects,
-                                 const std::vector<std::string>& messages) {
+void appendTraceLine(std::string& line, const Game& game, int session, int pass, const std::vector<int>& effects,
+                     const std::vector<std::string>& messages) {
     const std::uint32_t now = game.platform.clock.tickCount();
-    auto units = nlohmann::ordered_json::array();
-    for (int slot = 0; slot <= 2; ++slot) units.push_back(unitJson(game.units[static_cast<std::size_t>(slot)]));
-    return {
-        {"session", session},
-        {"pass", pass},
-        {"tick", now},
-        {"score", game.progress.score},
-        {"lives", number(game.progress.lives)},
-        {"level", game.progress.level},
-        {"levelCount", game.session.levelCount},
-        {"quit", game.session.quit},
-        {"paused", game.session.paused},
-        {"canContinue", game.progress.canContinue},
-        {"clocks", {{"glide", game.session.lastGlideTick}, {"step", game.session.lastStepTick}}},
-        {"units", units},
-        {"carrying", {game.carrying[1], game.carrying[2]}},
-        {"holes", holesJson(game, now)},
-        {"grid", gridJson(game.tileMap)},
-        {"effects", effects},
-        {"messages", messages},
-    };
+    line += "{\"session\":";
+    appendInteger(line, session);
+    line += ",\"pass\":";
+    appendInteger(line, pass);
+    line += ",\"tick\":";
+    appendInteger(line, now);
+    line += ",\"score\":";
+    appendInteger(line, game.progress.score);
+    line += ",\"lives\":";
+    appendNumber(line, game.progress.lives);
+    line += ",\"level\":";
+    appendInteger(line, game.progress.level);
+    line += ",\"levelCount\":";
+    appendInteger(line, game.session.levelCount);
+    line += ",\"quit\":";
+    appendBool(line, game.session.quit);
+    line += ",\"paused\":";
+    appendBool(line, game.session.paused);
+    line += ",\"canContinue\":";
+    appendBool(line, game.progress.canContinue);
+    line += ",\"clocks\":{\"glide\":";
+    appendInteger(line, game.session.lastGlideTick);
+    line += ",\"step\":";
+    appendInteger(line, game.session.lastStepTick);
+    line += "},\"units\":[";
+    for (std::size_t slot = 0; slot <= 2; ++slot) {
+        if (slot > 0) line += ',';
+        appendUnit(line, game.units[slot]);
+    }
+    line += "],\"carrying\":[";
+    appendInteger(line, game.carrying[1] ? 1 : 0);
+    line += ',';
+    appendInteger(line, game.carrying[2] ? 1 : 0);
+    line += "],";
+    appendKey(line, "holes");
+    appendHoles(line, game, now);
+    line += ',';
+    appendKey(line, "grid");
+    appendGrid(line, game.tileMap);
+    line += ",\"effects\":[";
+    for (std::size_t i = 0; i < effects.size(); ++i) {
+        if (i > 0) line += ',';
+        appendInteger(line, effects[i]);
+    }
+    line += "],\"messages\":[";
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        if (i > 0) line += ',';
+        // JSON's own escaping for the rare message: quotes, control characters, and its check of the UTF-8.
+        line += nlohmann::json(messages[i]).dump();
+    }
+    line += "]}";
 }
 
 }  // namespace orbo::sim

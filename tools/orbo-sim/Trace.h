@@ -1,6 +1,5 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -8,9 +7,11 @@
 
 namespace orbo::sim {
 
-// One line of the driver's output: the whole visible state of the game, and the
-// effects played and messages shown since the previous line.
-nlohmann::ordered_json traceLine(const Game& game, int session, int pass, const std::vector<int>& effects,
-                                 const std::vector<std::string>& messages);
+// Appends one line of the driver's output to `line`, without its line end: the
+// whole visible state of the game as a JSON object, and the effects played and
+// messages shown since the previous line. Written by hand, one reused buffer for
+// every pass, since the trace of every pass is the driver's hot path.
+void appendTraceLine(std::string& line, const Game& game, int session, int pass, const std::vector<int>& effects,
+                     const std::vector<std::string>& messages);
 
 }  // namespace orbo::sim
