@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <map>
+#include <numbers>
 #include <set>
 #include <string>
 #include <utility>
@@ -11,6 +14,7 @@
 #include "game/presentation/Music.h"
 #include "game/core/Effects.h"
 #include "tests/assets/AssetFiles.h"
+#include "tools/assetgen/Loudness.h"
 
 namespace orbo {
 namespace {
@@ -18,7 +22,11 @@ namespace {
 struct Wave {
     std::vector<std::int16_t> samples;
     double seconds = 0;
+    int sampleRate = 0;
 };
+
+// The sample value of -1 dBFS, the ceiling every effect keeps below.
+const int PeakCeiling = static_cast<int>(32768 * std::pow(10.0, -1.0 / 20));
 
 // Reads a RIFF wave file chunk by chunk; fails the test unless it is 16-bit
 // PCM with every chunk inside the file.
@@ -43,6 +51,7 @@ Wave readWave(const char* name) {
             EXPECT_EQ(le(at + 8, 2), 1u) << name << " is not PCM";
             EXPECT_EQ(le(at + 22, 2), 16u) << name << " is not 16-bit";
             bytesPerSecond = le(at + 16, 4);
+            wave.sampleRate = static_cast<int>(le(at + 12, 4));
         } else if (text(at) == "data") {
             for (std::size_t i = 0; i + 1 < size && at + 9 + i < b.size(); i += 2)
                 wave.samples.push_back(static_cast<std::int16_t>(le(at + 8 + i, 2)));
@@ -54,7 +63,7 @@ Wave readWave(const char* name) {
 }
 
 // Each effect is short 16-bit PCM that plays without a click at either end and
-// peaks clear of clipping, which would sit at full scale; no two are the same.
+// peaks at or below -1 dBFS, clear of clipping; no two are the same.
 TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
     std::set<std::vector<std::int16_t>> distinct;
     for (const char* name : EffectFiles) {
@@ -63,12 +72,76 @@ TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
         EXPECT_TRUE(wave.seconds >= 0.1 && wave.seconds <= 1.0) << name << " lasts " << wave.seconds << " s";
         int peak = 0;
         for (const std::int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-        EXPECT_TRUE(peak > 8000 && peak < 32000) << name << " peaks at " << peak;
+        EXPECT_LE(peak, PeakCeiling) << name;
         EXPECT_LE(std::abs(wave.samples.front()), 64) << name;
         EXPECT_LE(std::abs(wave.samples.back()), 64) << name;
         distinct.insert(wave.samples);
     }
     EXPECT_EQ(distinct.size(), EffectFiles.size());
+}
+
+std::vector<double> fullScale(const std::vector<std::int16_t>& samples) {
+    std::vector<double> signal;
+    for (const std::int16_t s : samples) signal.push_back(s / 32768.0);
+    return signal;
+}
+
+double meanSquareDb(const std::vector<double>& signal, std::size_t start, std::size_t length) {
+    double sum = 0;
+    for (std::size_t i = start; i < start + length; ++i) sum += signal[i] * signal[i];
+    return 10 * std::log10(std::max(sum / static_cast<double>(length), 1e-20));
+}
+
+// Heard in play one after another, no effect drowns another out: their loudness
+// lies within 3 dB, none too quiet to hear. Each dies away to silence rather
+// than being cut off while it still sounds: its last 20 ms lie 40 dB below its
+// loudest 20 ms.
+TEST(Sounds, effectsAreEquallyLoudAndDieAwayToSilence) {
+    double loudest = loudness::Silent;
+    double quietest = std::numeric_limits<double>::infinity();
+    for (const char* name : EffectFiles) {
+        const Wave wave = readWave(name);
+        const std::size_t window = static_cast<std::size_t>(wave.sampleRate / 50);
+        ASSERT_GT(wave.samples.size(), 2 * window) << name;
+        const std::vector<double> signal = fullScale(wave.samples);
+        const double level = loudness::integrated(signal, wave.sampleRate);
+        EXPECT_GT(level, -24.0) << name;
+        loudest = std::max(loudest, level);
+        quietest = std::min(quietest, level);
+
+        double loudestWindow = loudness::Silent;
+        for (std::size_t at = 0; at + window <= signal.size(); at += window / 2)
+            loudestWindow = std::max(loudestWindow, meanSquareDb(signal, at, window));
+        const double end = meanSquareDb(signal, signal.size() - window, window);
+        EXPECT_LE(end - loudestWindow, -40.0) << name << " still sounds at its end";
+    }
+    EXPECT_LE(loudest - quietest, 3.0) << "from " << quietest << " to " << loudest << " LUFS";
+}
+
+std::vector<double> tone(double hz, double amplitude, double seconds, int sampleRate) {
+    std::vector<double> signal(static_cast<std::size_t>(seconds * sampleRate));
+    for (std::size_t i = 0; i < signal.size(); ++i)
+        signal[i] = amplitude * std::sin(2 * std::numbers::pi * hz * static_cast<double>(i) / sampleRate);
+    return signal;
+}
+
+// The meter the effects are levelled by reads a full-scale 1 kHz tone at -3.01
+// LUFS, as broadcast meters are calibrated, at any sample rate; it counts deep
+// rumble far less and bright sound a little more, and silence around a sound
+// does not make the sound quieter.
+TEST(Sounds, loudnessIsWeightedAndGatedAsBroadcastMetersMeasureIt) {
+    for (const int rate : {22050, 48000}) {
+        EXPECT_NEAR(loudness::integrated(tone(1000, 1.0, 0.5, rate), rate), -3.01, 0.1) << rate;
+        EXPECT_NEAR(loudness::integrated(tone(1000, 0.1, 0.5, rate), rate), -23.01, 0.1) << rate;
+    }
+    const auto level = [](double hz) { return loudness::integrated(tone(hz, 0.5, 0.5, 22050), 22050); };
+    EXPECT_LT(level(20) - level(1000), -10.0);
+    EXPECT_NEAR(level(5000) - level(1000), 3.3, 1.0);
+
+    std::vector<double> withSilence = tone(1000, 0.5, 0.3, 22050);
+    withSilence.resize(withSilence.size() + 11025, 0.0);
+    EXPECT_NEAR(loudness::integrated(withSilence, 22050), level(1000), 1.0);
+    EXPECT_EQ(loudness::integrated(std::vector<double>(22050, 0.0), 22050), loudness::Silent);
 }
 
 struct Event {

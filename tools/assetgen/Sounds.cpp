@@ -10,13 +10,16 @@
 
 #include "game/core/Effects.h"
 #include "tools/assetgen/Canvas.h"
+#include "tools/assetgen/Loudness.h"
 
 namespace orbo::assetgen {
 namespace {
 
 constexpr double Tau = 2 * M_PI;
-// Every effect peaks here: loud enough, and well clear of clipping.
-constexpr double PeakLevel = 0.7;
+// Every effect is levelled to the same loudness, so none drowns the others
+// out; the level leaves the peakiest effect clear of its ceiling.
+constexpr double TargetLoudness = -17.5;  // LUFS
+constexpr double PeakCeiling = 0.891;     // -1 dBFS
 constexpr double FadeInSeconds = 0.003;
 constexpr double FadeOutSeconds = 0.012;
 
@@ -59,12 +62,13 @@ std::function<double(double)> strike(double attack, double decay, double gain = 
     return [=](double t) { return gain * (t < attack ? t / attack : std::exp(-(t - attack) / decay)); };
 }
 
-// A note that holds and then lets go.
+// A note that holds and then lets go, dying away fast at first and then
+// softly down to silence, as a struck or blown note does.
 std::function<double(double)> held(double attack, double hold, double release, double gain = 1.0) {
     return [=](double t) {
         if (t < attack) return gain * t / attack;
         if (t < attack + hold) return gain;
-        return gain * std::max(0.0, 1.0 - (t - attack - hold) / release);
+        return gain * std::pow(std::max(0.0, 1.0 - (t - attack - hold) / release), 3);
     };
 }
 
@@ -105,18 +109,18 @@ void addRun(Signal& out, const std::array<double, 3>& notes, double each, const 
 
 Signal kettleTaken() {
     // Two bright chimes, a fifth apart: a pick-up.
-    Signal s = silence(0.42);
-    addBell(s, 0.0, 0.42, midiHz(88), 0.8);
-    addBell(s, 0.075, 0.345, midiHz(95), 1.0);
+    Signal s = silence(0.8);
+    addBell(s, 0.0, 0.8, midiHz(88), 0.8);
+    addBell(s, 0.075, 0.725, midiHz(95), 1.0);
     return s;
 }
 
 Signal shot() {
     // A crack of noise, a thump that drops away and a falling zap.
     Signal s = silence(0.32);
-    addNoise(s, 0, 0.32, 11, constant(2600), 0.5, strike(0.002, 0.035, 1.2));
-    addTone(s, 0, 0.3, [](double t) { return 60 + 240 * std::exp(-t / 0.04); }, strike(0.003, 0.07, 1.0), sine);
-    addTone(s, 0.01, 0.2, [](double t) { return 180 + 1300 * std::exp(-t / 0.035); }, strike(0.002, 0.05, 0.35),
+    addNoise(s, 0, 0.32, 11, constant(2600), 0.5, strike(0.002, 0.05, 1.2));
+    addTone(s, 0, 0.3, [](double t) { return 60 + 240 * std::exp(-t / 0.04); }, strike(0.003, 0.07, 0.4), sine);
+    addTone(s, 0.01, 0.2, [](double t) { return 180 + 1300 * std::exp(-t / 0.035); }, strike(0.002, 0.05, 0.5),
             softSquare);
     return s;
 }
@@ -143,33 +147,33 @@ Signal levelUp() {
 
 Signal holeClosed() {
     // Earth rushing back in, then a dull thud as it settles.
-    Signal s = silence(0.5);
+    Signal s = silence(0.6);
     addNoise(s, 0, 0.36, 44, [](double t) { return 400 + 6000 * t; }, 0.35, held(0.12, 0.13, 0.11));
-    addTone(s, 0.3, 0.2, [](double t) { return 130 - 60 * t; }, strike(0.004, 0.05, 1.0), sine);
+    addTone(s, 0.3, 0.3, [](double t) { return 130 - 60 * t; }, strike(0.004, 0.05, 1.0), sine);
     return s;
 }
 
 Signal copTakes() {
     // A police whistle: two trilling blasts.
-    Signal s = silence(0.56);
+    Signal s = silence(0.62);
     const auto trill = [](double t) { return 2150 + 110 * std::tanh(4 * std::sin(Tau * 26 * t)); };
-    addTone(s, 0.0, 0.2, trill, held(0.01, 0.16, 0.03, 0.8), sine);
-    addNoise(s, 0.0, 0.2, 55, constant(2200), 1.2, held(0.01, 0.16, 0.03, 0.35));
-    addTone(s, 0.26, 0.3, trill, held(0.01, 0.25, 0.04, 0.8), sine);
-    addNoise(s, 0.26, 0.3, 56, constant(2200), 1.2, held(0.01, 0.25, 0.04, 0.35));
+    addTone(s, 0.0, 0.23, trill, held(0.01, 0.16, 0.06, 0.8), sine);
+    addNoise(s, 0.0, 0.23, 55, constant(2200), 1.2, held(0.01, 0.16, 0.06, 0.35));
+    addTone(s, 0.28, 0.34, trill, held(0.01, 0.25, 0.08, 0.8), sine);
+    addNoise(s, 0.28, 0.34, 56, constant(2200), 1.2, held(0.01, 0.25, 0.08, 0.35));
     return s;
 }
 
 Signal copDrops() {
     // A tin kettle hitting the ground and bouncing once.
-    Signal s = silence(0.42);
+    Signal s = silence(0.62);
     const double partials[] = {523, 1340, 2110, 3170};
     for (const double start : {0.0, 0.16}) {
         const double gain = start == 0 ? 1.0 : 0.45;
         for (int k = 0; k < 4; ++k)
-            addTone(s, start, 0.42 - start, constant(partials[k] * (start == 0 ? 1.0 : 1.01)),
-                    strike(0.001, 0.09 / (1 + k * 0.5), gain / (1 + k * 0.6)), sine);
-        addTone(s, start, 0.12, [](double t) { return 150 - 300 * t; }, strike(0.002, 0.03, gain * 0.8), sine);
+            addTone(s, start, 0.62 - start, constant(partials[k] * (start == 0 ? 1.0 : 1.01)),
+                    strike(0.001, 0.12 / (1 + k * 0.5), gain / (1 + k * 0.6)), sine);
+        addTone(s, start, 0.12, [](double t) { return 150 - 300 * t; }, strike(0.002, 0.03, gain * 0.3), sine);
     }
     return s;
 }
@@ -187,7 +191,12 @@ std::vector<std::int16_t> finish(Signal s) {
     }
     double peak = 0;
     for (const double v : s) peak = std::max(peak, std::abs(v));
-    const double scale = peak > 0 ? PeakLevel * 32767 / peak : 0;
+    const double level = loudness::integrated(s, SampleRate);
+    if (peak == 0 || level == loudness::Silent) throw std::logic_error("a sound effect came out silent");
+    // Should an effect be too peaky for the common loudness, its peak wins and
+    // the effect stays clean, only quieter.
+    const double gain = std::min(std::pow(10.0, (TargetLoudness - level) / 20), PeakCeiling / peak);
+    const double scale = gain * 32767;
     std::vector<std::int16_t> samples(s.size());
     std::transform(s.begin(), s.end(), samples.begin(),
                    [scale](double v) { return static_cast<std::int16_t>(std::lround(v * scale)); });

@@ -14,8 +14,8 @@ struct Effect {
     std::vector<std::int16_t> samples;  // mono
 };
 
-// The game's seven sound effects, in slot order, synthesised and normalised to
-// the same peak.
+// The game's seven sound effects, in slot order, synthesised, levelled to the
+// same loudness and peaking below -1 dBFS.
 std::vector<Effect> allEffects();
 
 // A mono 16-bit PCM wave file.
