@@ -76,6 +76,11 @@ MainMenu::MainMenu(Game& game, std::filesystem::path programDir, Session session
     secondFigureTimer_->setObjectName(QStringLiteral("secondFigureTimer"));
     secondFigureTimer_->setInterval(100);
     connect(secondFigureTimer_, &QTimer::timeout, this, &MainMenu::showSecondFigureFrames);
+    // Every first tick sets the second timer off afresh, so the second frames
+    // come halfway between two first ones instead of falling due together with
+    // them and overwriting them at once.
+    secondFigureTimer_->setSingleShot(true);
+    connect(firstFigureTimer_, &QTimer::timeout, secondFigureTimer_, qOverload<>(&QTimer::start));
 
     loadMenu();
     firstFigureTimer_->start();

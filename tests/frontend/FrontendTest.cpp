@@ -7,10 +7,12 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sys/resource.h>
 
 #include "game/frontend/MainMenu.h"
@@ -87,6 +89,45 @@ struct MenuWorld {
     std::vector<MessageIcon> icons;
 };
 
+// What the three figure boxes show from a moment on, in the order cop, hero, cop.
+struct FigureMoment {
+    int ms;
+    std::array<QImage, 3> shown;
+};
+
+// Plays the menu's two figure timers on a virtual clock for two seconds as the
+// event loop would: a timer falls due an interval after it was started or last
+// fired, a single-shot one once per start; timers due at the same moment fire in
+// the order given.
+std::vector<FigureMoment> playFigureTimers(MainMenu& menu, const std::array<const char*, 2>& order) {
+    struct Pending {
+        QTimer* timer;
+        std::optional<int> due;
+    };
+    std::vector<Pending> timers;
+    for (const char* name : order) {
+        QTimer* timer = child<QTimer>(menu, name);
+        timers.push_back({timer, timer->isActive() ? std::optional(timer->interval()) : std::nullopt});
+    }
+    std::vector<FigureMoment> moments;
+    for (;;) {
+        std::optional<int> now;
+        for (const Pending& p : timers)
+            if (p.due && (!now || *p.due < *now)) now = p.due;
+        if (!now || *now > 2000) return moments;
+        for (Pending& firing : timers) {
+            if (firing.due != now) continue;
+            // A timer active once the tick is over was (re)started by it.
+            for (const Pending& p : timers) p.timer->stop();
+            firing.due = firing.timer->isSingleShot() ? std::nullopt : std::optional(*now + firing.timer->interval());
+            QMetaObject::invokeMethod(firing.timer, "timeout");
+            for (Pending& p : timers)
+                if (p.timer->isActive()) p.due = *now + p.timer->interval();
+        }
+        moments.push_back({*now, {figure(menu, "copFigure1"), figure(menu, "heroFigure"), figure(menu, "copFigure2")}});
+    }
+}
+
 // The options dialog's controls in the order of MenuWorld::options().
 std::tuple<bool, bool, int, int> shown(OptionsDialog& dialog) {
     return {child<QCheckBox>(dialog, "soundBox")->isChecked(), child<QCheckBox>(dialog, "musicBox")->isChecked(),
@@ -119,6 +160,7 @@ private slots:
     void menuShowsItsTextsAndSetsTheDefaultOptions();
     void continueFollowsHowTheLastNewGameEnded();
     void figuresFlipOnEachTimerReadingTheFilesAfresh();
+    void figuresKeepMovingWhicheverTimerIsServedFirst();
     void editorStartsInTheProgramFolderOrNothingHappens();
     void optionsOkWritesEveryChoiceMadeFromTheFirstState();
     void optionsKeepTheirStateUntilTheCloseBoxResetsThem();
@@ -203,6 +245,31 @@ void FrontendTest::figuresFlipOnEachTimerReadingTheFilesAfresh() {
     QVERIFY(figure(*menu, "copFigure1").isNull());
     QCOMPARE(figure(*menu, "copFigure2").size(), QSize(50, 39));
     QVERIFY(world.messages.isEmpty());
+}
+
+// When both timers fall due at once, the event loop may serve either first; the
+// second must not wipe out the first one's pictures. Every figure flips, each
+// picture staying up for one or two of the faster timer's ticks, and the cops
+// always show opposite pictures.
+void FrontendTest::figuresKeepMovingWhicheverTimerIsServedFirst() {
+    for (const auto& order : {std::array{"firstFigureTimer", "secondFigureTimer"},
+                              std::array{"secondFigureTimer", "firstFigureTimer"}}) {
+        MenuWorld world;
+        auto menu = world.makeMenu();
+        const std::vector<FigureMoment> moments = playFigureTimers(*menu, order);
+        QVERIFY(moments.size() > 1);
+        for (std::size_t box = 0; box < 3; ++box) {
+            int shownSince = moments.front().ms;
+            for (std::size_t i = 1; i < moments.size(); ++i) {
+                if (moments[i].shown[box] == moments[i - 1].shown[box]) continue;
+                const int held = moments[i].ms - shownSince;
+                QVERIFY2(held >= 100 && held <= 200, qPrintable(QStringLiteral("box %1 held %2 ms").arg(box).arg(held)));
+                shownSince = moments[i].ms;
+            }
+            QVERIFY2(moments.back().ms - shownSince < 200, qPrintable(QStringLiteral("box %1 stopped moving").arg(box)));
+        }
+        for (const FigureMoment& moment : moments) QVERIFY(moment.shown[0] != moment.shown[2]);
+    }
 }
 
 void FrontendTest::editorStartsInTheProgramFolderOrNothingHappens() {
