@@ -161,8 +161,10 @@ void EditorWindow::openLevel() {
 void EditorWindow::saveLevel() {
     const SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, LevelFolder), grid_);
     const QString path = toQString(result.path);
+    // After a failure the system's reason (read-only, disk full...) follows on a line of its own.
     dialogs_->showMessage(this, result.saved ? QStringLiteral("Этаж сохранен, под именем ") + path
-                                             : QStringLiteral("Путь не найден ") + path);
+                                             : QStringLiteral("Путь не найден ") + path + QLatin1Char('\n') +
+                                                   QString::fromStdString(result.reason));
 }
 
 }  // namespace orbo

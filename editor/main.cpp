@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <memory>
 
+#include "common/FileSizeLimit.h"
 #include "common/Paths.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
 
 int main(int argc, char* argv[]) {
+    orbo::ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     orbo::EditorWindow window(orbo::executableFolder(), std::make_unique<orbo::QtEditorDialogs>());
     window.show();

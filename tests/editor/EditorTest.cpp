@@ -2,7 +2,9 @@
 // and the level files in and out of the grid.
 #include <QtTest>
 #include <QtWidgets>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 #include "editor/EditorDialogs.h"
@@ -298,8 +300,11 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, handler);
         QCOMPARE(entries(u"этажи"_s), QStringList(u"Orbo0.orb"_s));
-        QCOMPARE(editor.dialogs->messages, QStringList({u"Путь не найден "_s + editor.path(u"этажи"_s),
-                                                        u"Путь не найден "_s + editor.path(u"этажи/Этаж1.orb"_s)}));
+        // The system's reason follows on a second line.
+        const auto failed = [&](const QString& path, int error) {
+            return u"Путь не найден "_s + editor.path(path) + u'\n' + QString::fromUtf8(std::strerror(error));
+        };
+        QCOMPARE(editor.dialogs->messages, QStringList({failed(u"этажи"_s, ENOENT), failed(u"этажи/Этаж1.orb"_s, EFBIG)}));
     }
 };
 
