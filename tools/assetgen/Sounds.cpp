@@ -17,8 +17,9 @@ namespace {
 
 constexpr double Tau = 2 * M_PI;
 // Every effect is levelled to the same loudness, so none drowns the others
-// out; the level leaves the peakiest effect clear of its ceiling.
-constexpr double TargetLoudness = -17.5;  // LUFS
+// out; the level leaves the peakiest effect, the shot, clear of the ceiling
+// also between its samples, where a player's converter may overshoot.
+constexpr double TargetLoudness = -18.0;  // LUFS
 constexpr double PeakCeiling = 0.891;     // -1 dBFS
 constexpr double FadeInSeconds = 0.003;
 constexpr double FadeOutSeconds = 0.012;
