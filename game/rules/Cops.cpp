@@ -55,13 +55,16 @@ void steerCop(Game& game, int cop) {
     unit.dirX = 0;
     unit.dirY = 0;
     const std::int32_t tile = tileAt(game, cop, 0, 0);
+    // A cop sent back still takes or drops a kettle where it was stuck: the cell whose tile was read.
+    const int col = unit.col;
+    const int row = unit.row;
 
     if (smart && canEnter(game, cop, 0, 0) && isWalledIn(game, cop)) {
         sendCopBack(game, cop);
         playEffect(game, Effect::HoleClosed);
     }
 
-    handleCopKettle(game, cop, tile);
+    handleCopKettle(game, cop, tile, col, row);
     if (followPreference(game, cop, hx, vy, tile)) return;
 
     int vertical = roundHalfEven(random.next());

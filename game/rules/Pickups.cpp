@@ -24,19 +24,18 @@ bool takeKettle(Game& game) {
     return checkLevelCleared(game);
 }
 
-void handleCopKettle(Game& game, int cop, std::int32_t tile) {
-    const Unit& unit = game.units[static_cast<std::size_t>(cop)];
+void handleCopKettle(Game& game, int cop, std::int32_t tile, int col, int row) {
     std::int32_t& carrying = game.carrying[static_cast<std::size_t>(cop)];
     if (tile == Kettle && carrying == 0) {
         playEffect(game, Effect::CopTakesKettle);
         carrying = 1;
-        game.tileMap.set(unit.col, unit.row, Empty);
+        game.tileMap.set(col, row, Empty);
     }
     const int draw = integerPart(static_cast<float>(DropChances) * game.platform.random.next());
     if (carrying == 1 && draw == DropValue && tile == Empty) {
         playEffect(game, Effect::CopDropsKettle);
         carrying = 0;
-        game.tileMap.set(unit.col, unit.row, Kettle);
+        game.tileMap.set(col, row, Kettle);
     }
 }
 

@@ -9,9 +9,10 @@ namespace orbo {
 // The hero takes the kettle of his cell. True when that cleared the level.
 bool takeKettle(Game& game);
 
-// A cop takes the kettle of its cell, or now and then drops the one it carries.
-// tile is the tile of the cop's cell as its steering first read it.
-void handleCopKettle(Game& game, int cop, std::int32_t tile);
+// A cop takes the kettle of cell (col, row), or now and then drops the one it
+// carries there. tile is that cell's tile as the cop's steering first read it:
+// the cell the cop stood on, also when it has been sent back from it since.
+void handleCopKettle(Game& game, int cop, std::int32_t tile, int col, int row);
 
 // A cop in the hero's cell costs a life; both cops are tested.
 void checkCapture(Game& game);

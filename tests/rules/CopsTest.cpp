@@ -112,6 +112,28 @@ TEST_F(CopsTest, AWalledInSmartCopIsSentBackWithASound) {
     EXPECT_EQ(machine.sound.played(), std::vector<int>{4});
 }
 
+TEST_F(CopsTest, ACopSentBackTakesOrDropsTheKettleWhereItWasStuck) {
+    game->settings.smartCops = 1;
+    setRows({{0, "0300"}, {4, "000001"}, {5, "0000151"}, {6, "000001"}});
+    put(HeroSlot, 10, 14);
+    put(1, 5, 5);
+    steerCop(*game, 1);
+    EXPECT_EQ(cop(1).row, 0) << "sent back";
+    EXPECT_TRUE(game->carrying[1]);
+    EXPECT_EQ(game->tileMap.at(5, 5), Empty) << "the kettle it stood on is taken, not copied";
+    EXPECT_EQ(game->tileMap.at(1, 0), Ladder);
+
+    game->tileMap.set(5, 5, Empty);
+    put(2, 5, 5);
+    game->carrying[2] = true;
+    machine.random.queue({0.14f});  // the value that drops a kettle
+    steerCop(*game, 2);
+    EXPECT_EQ(cop(2).row, 0);
+    EXPECT_FALSE(game->carrying[2]);
+    EXPECT_EQ(game->tileMap.at(5, 5), Kettle) << "dropped in the empty cell it was stuck in";
+    EXPECT_EQ(game->tileMap.at(1, 0), Ladder) << "the ladder at the start cell stays a ladder";
+}
+
 TEST_F(CopsTest, NoCallDrawsMoreThanThreeNumbers) {
     game->settings.smartCops = 1;
     setRows({{11, "1111111111111111"}});

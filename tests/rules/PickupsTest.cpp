@@ -57,27 +57,27 @@ TEST_F(PickupsTest, AMissingNextLevelIsReportedThreeTimesAndEndsTheSession) {
 TEST_F(PickupsTest, CopsTakeKettlesAndDropThemOnlyOnEmptyCells) {
     setRows({{4, "5"}});
     put(1, 0, 4);
-    handleCopKettle(*game, 1, Kettle);
+    handleCopKettle(*game, 1, Kettle, 0, 4);
     EXPECT_EQ(game->carrying[1], 1);
     EXPECT_EQ(game->tileMap.at(0, 4), Empty);
     EXPECT_EQ(machine.sound.takePlayed(), std::vector<int>{5});
 
     // A draw of 0.14 lands on the one value in fifteen that drops the kettle.
     machine.random.queue({0.14f});
-    handleCopKettle(*game, 1, Bar);
+    handleCopKettle(*game, 1, Bar, 0, 4);
     EXPECT_EQ(game->carrying[1], 1) << "only an empty cell takes a dropped kettle";
     machine.random.queue({0.2f});
-    handleCopKettle(*game, 1, Empty);
+    handleCopKettle(*game, 1, Empty, 0, 4);
     EXPECT_EQ(game->carrying[1], 1) << "0.2 is past the dropping value";
     machine.random.queue({0.14f});
-    handleCopKettle(*game, 1, Empty);
+    handleCopKettle(*game, 1, Empty, 0, 4);
     EXPECT_EQ(game->carrying[1], 0);
     EXPECT_EQ(game->tileMap.at(0, 4), Kettle);
     EXPECT_EQ(machine.sound.takePlayed(), std::vector<int>{6});
 
     game->carrying[2] = 1;
     put(2, 0, 4);
-    handleCopKettle(*game, 2, Kettle);
+    handleCopKettle(*game, 2, Kettle, 0, 4);
     EXPECT_EQ(game->tileMap.at(0, 4), Kettle) << "a carrying cop leaves a kettle where it is";
 }
 
