@@ -5,7 +5,6 @@
 #include <string>
 
 #include "common/LevelFile.h"
-#include "common/Paths.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {
@@ -56,8 +55,6 @@ TEST_F(LevelFileTest, ExtraLinesAndHugeLinesAreIgnored) {
     EXPECT_EQ((*rows)[14][15], 2);
 }
 
-TEST_F(LevelFileTest, MissingFileGivesNothing) { EXPECT_FALSE(readLevelFile(dir.path() / "nope.orb")); }
-
 TEST_F(LevelFileTest, WrittenLevelReadsBackIdentically) {
     EditorGrid grid;
     for (int r = 0; r < FieldRows; ++r)
@@ -69,32 +66,6 @@ TEST_F(LevelFileTest, WrittenLevelReadsBackIdentically) {
     ASSERT_TRUE(rows);
     for (int r = 0; r < FieldRows; ++r)
         for (int c = 0; c < FieldColumns; ++c) EXPECT_EQ((*rows)[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], grid.at(c, r));
-}
-
-TEST_F(LevelFileTest, SaveNumbersAfterTheFilesPresentAndNeverOverwrites) {
-    for (int i = 0; i < 5; ++i) write("Orbo" + std::to_string(i) + ".orb", "1\r\n");
-    std::filesystem::create_directory(dir.path() / "sub");
-    EditorGrid grid;
-    grid.set(0, 0, Brick);
-
-    const SaveResult first = saveEditorLevel(dir.path(), grid);
-    ASSERT_TRUE(first.saved);
-    EXPECT_EQ(first.path.filename(), std::filesystem::path("Этаж5.orb"));
-    EXPECT_EQ(saveEditorLevel(dir.path(), grid).path.filename(), std::filesystem::path("Этаж6.orb"));
-
-    // Seven files now; with one deleted the count points at Этаж6.orb, which is taken.
-    std::filesystem::remove(dir.path() / "Orbo0.orb");
-    const SaveResult third = saveEditorLevel(dir.path(), grid);
-    EXPECT_EQ(third.path.filename(), std::filesystem::path("Этаж7.orb"));
-    std::ifstream in(first.path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), formatLevel(grid));
-    EXPECT_EQ(countFiles(dir.path()), 7);
-}
-
-TEST_F(LevelFileTest, SaveIntoMissingFolderNamesTheFolder) {
-    const SaveResult result = saveEditorLevel(dir.path() / "этажи", EditorGrid{});
-    EXPECT_FALSE(result.saved);
-    EXPECT_EQ(result.path, dir.path() / "этажи");
 }
 
 }  // namespace
