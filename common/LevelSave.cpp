@@ -90,12 +90,16 @@ class UnnamedFile : public PendingFile {
 public:
     explicit UnnamedFile(UniqueFd fd) : fd_(std::move(fd)) {}
 
-    // Nothing when the file system cannot make unnamed files.
+    // operation_not_supported when the kernel or file system cannot make one.
     static std::error_code create(int folderFd, std::unique_ptr<PendingFile>& file) {
         UniqueFd fd(::openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-        if (fd.valid()) file = std::make_unique<UnnamedFile>(std::move(fd));
-        else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return lastError();
-        return {};
+        if (fd.valid()) {
+            file = std::make_unique<UnnamedFile>(std::move(fd));
+            return {};
+        }
+        if (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)
+            return std::make_error_code(std::errc::operation_not_supported);
+        return lastError();
     }
 
     std::error_code write(const std::string& text) override { return writeAll(fd_.get(), text); }
@@ -107,6 +111,8 @@ public:
         if (::linkat(AT_FDCWD, self.c_str(), folderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return {};
         if (errno != ENOENT) return lastError();
         if (::linkat(fd_.get(), "", folderFd, name.c_str(), AT_EMPTY_PATH) == 0) return {};
+        // No /proc and no privilege for AT_EMPTY_PATH: the file cannot be given a name.
+        if (errno == ENOENT || errno == EPERM) return std::make_error_code(std::errc::operation_not_supported);
         return lastError();
     }
 
@@ -151,6 +157,29 @@ private:
     std::string name_;
 };
 
+using CreatePendingFile = std::error_code (*)(int folderFd, std::unique_ptr<PendingFile>& file);
+
+// Writes the text into a new pending file and links it to the first free name
+// from `number` on, which is left at the name taken or tried last.
+std::error_code writeAndLink(CreatePendingFile create, int folderFd, const std::string& text,
+                             const FolderListing& listing, int& number) {
+    const auto skipTaken = [&] {
+        while (number < INT_MAX && listing.foldedNames.contains(foldCase(levelName(number)))) ++number;
+    };
+    skipTaken();
+    std::unique_ptr<PendingFile> file;
+    if (const std::error_code error = create(folderFd, file)) return error;
+    if (const std::error_code error = file->write(text)) return error;
+    for (;;) {
+        if (number == INT_MAX) return std::make_error_code(std::errc::file_exists);
+        const std::error_code error = file->link(folderFd, levelName(number));
+        // On EEXIST another save took the name since the folder was read.
+        if (error != std::errc::file_exists) return error;
+        ++number;
+        skipTaken();
+    }
+}
+
 SaveResult failure(std::filesystem::path path, std::error_code error) {
     return {false, std::move(path), error.message()};
 }
@@ -165,27 +194,13 @@ SaveResult saveEditorLevel(const std::filesystem::path& levelFolder, const Edito
     FolderListing listing;
     if (const std::error_code error = listFolder(folder.get(), listing)) return failure(levelFolder, error);
     int number = listing.regularFiles;
-    const auto nextFree = [&] {
-        while (number < INT_MAX && listing.foldedNames.contains(foldCase(levelName(number)))) ++number;
-    };
-    nextFree();
-
-    std::unique_ptr<PendingFile> file;
-    std::error_code error;
-    if (options.unnamedFile) error = UnnamedFile::create(folder.get(), file);
-    if (!error && !file) error = TemporaryFile::create(folder.get(), file);
-    if (!error) error = file->write(formatLevel(grid));
-    while (!error) {
-        if (number == INT_MAX) return failure(levelFolder / levelName(number), std::make_error_code(std::errc::file_exists));
-        error = file->link(folder.get(), levelName(number));
-        if (!error) return {true, levelFolder / levelName(number), {}};
-        if (error != std::errc::file_exists) break;
-        // Another save took the name since the folder was read.
-        error.clear();
-        listing.foldedNames.insert(foldCase(levelName(number)));
-        nextFree();
-    }
-    return failure(levelFolder / levelName(number), error);
+    const std::string text = formatLevel(grid);
+    std::error_code error = std::make_error_code(std::errc::operation_not_supported);
+    if (options.unnamedFile) error = writeAndLink(UnnamedFile::create, folder.get(), text, listing, number);
+    if (error == std::errc::operation_not_supported)
+        error = writeAndLink(TemporaryFile::create, folder.get(), text, listing, number);
+    if (error) return failure(levelFolder / levelName(number), error);
+    return {true, levelFolder / levelName(number), {}};
 }
 
 }  // namespace orbo
