@@ -44,6 +44,8 @@ struct SessionState {
     std::uint32_t lastStepTick = 0;
     float cellWidth = 0.0f;
     float cellHeight = 0.0f;
+    // The tune failed its check this session: it was reported and is not played.
+    bool tuneRefused = false;
 };
 
 struct Unit {

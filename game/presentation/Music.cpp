@@ -10,6 +10,7 @@ namespace orbo {
 void initMusic(Game& game) { game.platform.music.init(); }
 
 void playMusic(Game& game, std::string_view name) {
+    if (game.session.tuneRefused) return;
     game.platform.music.play(programPath(game, SoundFolder + std::string(name)));
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/Paths.h"
+#include "common/PictureHeader.h"
 #include "game/core/Level.h"
 
 namespace orbo {
@@ -14,6 +15,12 @@ constexpr std::int32_t BlackKey = 0;
 
 std::unique_ptr<Surface> loadPicture(Game& game, int width, int height, std::string_view relative) {
     const auto file = programPath(game, relative);
+    // A header claiming more than the screen would take the decoder seconds and a gigabyte.
+    if (checkPictureFile(file) == PictureCheck::TooLarge) {
+        game.platform.messages.show(PictureTooLargeText + displayPath(file), MessageIcon::Critical);
+        game.session.quit = true;
+        return nullptr;
+    }
     auto picture = game.platform.display.loadSurface(width, height, BlackKey, file);
     if (picture) return picture;
     std::error_code error;

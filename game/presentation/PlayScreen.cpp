@@ -23,6 +23,7 @@ bool openPlayScreen(Game& game) {
     }
     for (std::size_t slot = 0; slot < EffectFiles.size(); ++slot)
         platform.sound.load(static_cast<int>(slot), programPath(game, EffectFiles[slot]));
+    checkSoundFiles(game);
     if (!platform.display.open()) {
         platform.messages.show(platform.display.lastError(), MessageIcon::Critical);
         game.session.quit = true;

@@ -32,6 +32,11 @@ void drawFrame(Game& game);
 // Measures the frame rate over the calls and writes it at (x, y).
 void drawFps(Game& game, int x, int y);
 
+// Checks the tune and every sound effect file before the session plays them and
+// tells the player once about those that cannot be played; a refused tune stays
+// silent for the whole session, as do effects whose files failed.
+void checkSoundFiles(Game& game);
+
 void initMusic(Game& game);
 void playMusic(Game& game, std::string_view name);
 void stopMusic(Game& game);

@@ -5,12 +5,14 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <mutex>
 
 #include "game/presentation/sdl/SdlMusic.h"
 #include "game/presentation/sdl/SdlSound.h"
 #include "game/core/Effects.h"
 #include "game/fakes/Fakes.h"
+#include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {
@@ -131,6 +133,58 @@ TEST(Music, TheTuneLoopsWithoutAGap) {
     for (std::size_t i = 1; i < starts.size(); ++i)
         EXPECT_NEAR(static_cast<double>(starts[i] - starts[i - 1]), Second / 2.0, Second / 100.0)
             << "each start half a second after the last, within 10 ms";
+}
+
+// Holds the audio thread inside its mix, with the audio lock, as a synthesizer
+// stuck on a broken tune does, until released.
+class AudioThreadHold {
+public:
+    AudioThreadHold() { Mix_SetPostMix(&AudioThreadHold::hold, this); }
+    ~AudioThreadHold() {
+        release();
+        Mix_SetPostMix(nullptr, nullptr);
+    }
+    bool waitUntilHeld() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, std::chrono::seconds(30), [&] { return held_; });
+    }
+    void release() {
+        const std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+
+private:
+    static void hold(void* self, Uint8*, int) {
+        auto* hold = static_cast<AudioThreadHold*>(self);
+        std::unique_lock lock(hold->mutex_);
+        hold->held_ = true;
+        hold->changed_.notify_all();
+        hold->changed_.wait(lock, [&] { return hold->released_; });
+    }
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool held_ = false;
+    bool released_ = false;
+};
+
+TEST(Music, ThePlayLoopsQuestionNeverWaitsForTheAudioThread) {
+    useDiskOutput(true);
+    const TempDir dir;
+    writeFile(dir.path() / "музон0.mid", OneNoteTune);
+    sdl::SdlMusic music;
+    music.init();
+    music.play(dir.path() / "музон0.mid");
+    AudioThreadHold hold;
+    ASSERT_TRUE(hold.waitUntilHeld());
+    auto answer = std::async(std::launch::async, [&] { return music.isPlaying(); });
+    // Generous: an answer that does not wait comes at once; one that waits never comes while held.
+    const bool answered = answer.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    hold.release();
+    EXPECT_TRUE(answered);
+    EXPECT_TRUE(answer.get());
+    music.stop();
+    EXPECT_FALSE(music.isPlaying());
 }
 
 }  // namespace

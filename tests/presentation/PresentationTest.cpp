@@ -3,6 +3,7 @@
 
 #include "game/presentation/Fps.h"
 #include "game/presentation/Presentation.h"
+#include "tests/common/SoundFiles.h"
 #include "tests/presentation/PresentationFixture.h"
 
 namespace orbo {
@@ -20,10 +21,46 @@ TEST_F(SetUpTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheSessionGoesOnSilen
 }
 
 TEST_F(SetUpTest, AScreenThatCannotBeSetUpIsReportedAndEndsTheSession) {
+    writeSoundFiles(dir.path());
     machine.display.failOpen("no screen here");
     EXPECT_FALSE(openPlayScreen(game));
     EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"no screen here"});
     EXPECT_TRUE(game.session.quit);
+}
+
+TEST_F(SetUpTest, MissingOrDamagedSoundFilesAreNamedInOneMessageWhenSoundIsOn) {
+    writeSoundFiles(dir.path());
+    const auto folder = dir.path() / "звуки";
+    std::filesystem::remove(folder / "коп.wav");
+    writeFile(folder / "чайник.wav", silentWave().substr(0, 30));
+    writeFile(folder / "выстрел.wav", "not a wave");
+    writeFile(folder / "зелень.wav", silentWave().substr(0, 100));
+    EXPECT_TRUE(openPlayScreen(game));
+    const std::string list = "\n" + (folder / "чайник.wav").string() + "\n" + (folder / "выстрел.wav").string() + "\n" +
+                             (folder / "зелень.wav").string() + "\n" + (folder / "коп.wav").string();
+    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"Не удаётся прочитать звуки, игра будет без них:" + list});
+    EXPECT_TRUE(game.settings.soundOn) << "the sounds that are sound still play";
+
+    closePlayScreen(game);
+    machine.messages.takeShown();
+    game.settings.soundOn = false;
+    EXPECT_TRUE(openPlayScreen(game));
+    EXPECT_TRUE(machine.messages.shown().empty()) << "with the sound off nothing is said";
+}
+
+TEST_F(SetUpTest, APictureLargerThanTheScreenIsRefusedBeforeItIsRead) {
+    std::filesystem::create_directories(dir.path() / "графика");
+    std::string huge = "BM" + std::string(16, '\0');
+    for (const std::uint32_t field : {16384u, 16384u}) huge += std::string{char(field & 0xFF), char(field >> 8 & 0xFF), 0, 0};
+    huge += std::string{1, 0, 32, 0};
+    huge.resize(118, '\0');
+    huge[14] = 40;
+    const auto title = dir.path() / "графика" / "Заставка.bmp";
+    writeFile(title, huge);
+    EXPECT_FALSE(showTitle(game));
+    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"Рисунок больше экрана " + title.string()});
+    EXPECT_TRUE(game.session.quit);
+    EXPECT_TRUE(machine.display.loadedFiles().empty()) << "the screen was never asked to decode it";
 }
 
 TEST(FpsFormat, OneRoundedDecimalAndNoLeadingZero) {

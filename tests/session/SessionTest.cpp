@@ -6,6 +6,7 @@
 #include "game/session/Session.h"
 #include "game/core/ScanCodes.h"
 #include "game/fakes/Fakes.h"
+#include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {
@@ -17,6 +18,7 @@ protected:
     SessionTest() : machine(dir.path()), game(std::make_unique<Game>(machine.platform)) {
         std::filesystem::create_directories(dir.path() / "Этажи");
         writeLevel("1010000000000000\r\n0100000000000000\r\n");
+        writeSoundFiles(dir.path());
         game->settings = {.soundOn = true, .musicOn = false, .smartCops = 0, .speed = 2};
     }
     void writeLevel(const std::string& text) {
@@ -68,6 +70,25 @@ TEST_F(SessionTest, MusicStartsLoopsAndStops) {
     EXPECT_EQ(machine.music.inits(), 2);
     EXPECT_EQ(machine.music.starts(), 2);
     EXPECT_EQ(machine.music.stops(), 2) << "the final stop is issued with the music off too";
+}
+
+TEST_F(SessionTest, ABrokenTuneIsReportedOnceAndTheSessionPlaysOnWithoutIt) {
+    game->settings.musicOn = true;
+    const auto tune = dir.path() / "звуки" / "музон0.mid";
+    const std::string broken[] = {"", OneNoteTune.substr(0, 30), "RIFF\x24\0\0\0WAVEfmt "};
+    for (const std::string& bytes : broken) {
+        writeFile(tune, bytes);
+        machine.messages.takeShown();
+        playPasses(5);
+        EXPECT_EQ(passesRun, 5) << "the session runs to the Esc";
+        EXPECT_EQ(machine.music.starts(), 0) << "the synthesizer never gets it";
+        EXPECT_EQ(machine.messages.shown(),
+                  std::vector<std::string>{"Мелодию не удаётся проиграть, игра будет без музыки: " + tune.string()})
+            << "told once, not at every pass";
+    }
+    writeFile(tune, OneNoteTune);
+    playPasses(2);
+    EXPECT_EQ(machine.music.starts(), 1) << "mended, it plays in the next session";
 }
 
 TEST_F(SessionTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheGameIsSilent) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 #include "tools/orbo-sim/Script.h"
 #include "tools/orbo-sim/Simulation.h"
@@ -19,7 +20,10 @@ using Json = nlohmann::json;
 // A program folder with hand-made levels, played through the headless driver.
 class SimTest : public ::testing::Test {
 protected:
-    SimTest() { std::filesystem::create_directories(dir.path() / "Этажи"); }
+    SimTest() {
+        std::filesystem::create_directories(dir.path() / "Этажи");
+        writeSoundFiles(dir.path());
+    }
 
     // Rows from the top; missing rows and columns are Empty.
     void level(int number, std::vector<std::string> rows) {

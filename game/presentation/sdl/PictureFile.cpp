@@ -2,6 +2,8 @@
 
 #include <SDL_image.h>
 
+#include "common/PictureHeader.h"
+
 namespace orbo::sdl {
 namespace {
 
@@ -18,6 +20,16 @@ UniqueSurface loadPicture565(const std::filesystem::path& file, int width, int h
                              std::string& error) {
     if (width <= 0 || height <= 0 || width > LargestSide || height > LargestSide) {
         error = "picture size " + std::to_string(width) + " x " + std::to_string(height) + " out of range";
+        return nullptr;
+    }
+    switch (checkPictureFile(file)) {
+    case PictureCheck::Fits:
+        break;
+    case PictureCheck::TooLarge:
+        error = "the picture is larger than the screen";
+        return nullptr;
+    case PictureCheck::Unreadable:
+        error = "not a BMP, JPEG or PNG picture, or cut short";
         return nullptr;
     }
     const UniqueSurface original(IMG_Load(file.c_str()));

@@ -23,14 +23,17 @@ void SdlMusic::play(const std::filesystem::path& file) {
         tune_.reset(Mix_LoadMUS(file.c_str()));
         tuneFile_ = file;
     }
-    if (tune_) Mix_PlayMusic(tune_.get(), LoopForever);
+    playing_ = tune_ && Mix_PlayMusic(tune_.get(), LoopForever) == 0;
+    // A tune that will not start is not tried again at every pass.
+    if (!playing_) tune_.reset();
 }
 
-bool SdlMusic::isPlaying() { return mixer_ && tune_ && Mix_PlayingMusic(); }
+bool SdlMusic::isPlaying() { return playing_; }
 
 void SdlMusic::stop() {
     if (!mixer_) return;
     Mix_HaltMusic();
+    playing_ = false;
     tune_.reset();
     tuneFile_.reset();
     mixer_.reset();

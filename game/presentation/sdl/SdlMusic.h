@@ -14,8 +14,11 @@ inline constexpr const char* DefaultSoundFont = "/usr/share/sounds/sf2/default-G
 
 // The MIDI tune through SDL_mixer and FluidSynth. A tune is loaded once per
 // session (each load reads the whole soundfont) and loops in the synthesizer
-// itself, so that it starts again without a gap; it counts as playing for as long
-// as it loops. Without a sound output, a soundfont or the tune, all is silence.
+// itself, so that it starts again without a gap; it counts as playing from its
+// start until it is stopped. Whether it plays is known without asking the mixer,
+// which would wait for the audio thread: a synthesizer stuck on a tune holds that
+// thread, and the play loop asks at every pass. Without a sound output, a
+// soundfont or the tune, all is silence.
 class SdlMusic : public MusicPlayer {
 public:
     explicit SdlMusic(std::filesystem::path soundFont = DefaultSoundFont) : soundFont_(std::move(soundFont)) {}
@@ -33,6 +36,7 @@ private:
     std::optional<MixerLease> mixer_;
     UniqueMusic tune_;
     std::optional<std::filesystem::path> tuneFile_;  // set also when it failed to load
+    bool playing_ = false;
 };
 
 }  // namespace orbo::sdl
