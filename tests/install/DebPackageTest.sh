@@ -3,7 +3,7 @@
 # and data folder, the links in bin/, and dependencies taken from the programs'
 # own libraries. The desktop files come from the same install rules, which the
 # install test checks.
-# Usage: DebPackageTest.sh BUILD_DIR SHIPPED_LEVELS_DIR
+# Usage: DebPackageTest.sh BUILD_DIR SHIPPED_LEVELS_DIR (the shipped levels are its *.orb files)
 set -euo pipefail
 build=$1
 shipped=$2
@@ -16,7 +16,8 @@ fail() {
 }
 
 # gzip, the quickest, whatever the build chose: only the contents count here.
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip >/dev/null
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip >"$scratch/cpack.log" 2>&1 ||
+  fail "cpack failed: $(cat "$scratch/cpack.log")"
 packages=("$scratch"/*.deb)
 [ ${#packages[@]} -eq 1 ] || fail "expected one .deb, found ${packages[*]}"
 deb=${packages[0]}
@@ -31,12 +32,13 @@ for program in orbo Редактор orbo-sim levelcheck; do
 done
 # Every data folder, file for file: the pictures and sounds as built, the shipped levels.
 same_files() {
-  diff <(grep "^\./usr/lib/orbo/$1/." <<<"$contents" | sed "s|^\./usr/lib/orbo/$1/||" | sort) <(ls "$2" | sort) >&2 ||
+  diff <(grep "^\./usr/lib/orbo/$1/." <<<"$contents" | sed "s|^\./usr/lib/orbo/$1/||" | sort) <(cd "$2" && ls -- $3 | sort) >&2 ||
     fail "the package's $1 differs from $2"
 }
-same_files графика "$build/bin/графика"
-same_files звуки "$build/bin/звуки"
-same_files Этажи "$shipped"
+same_files графика "$build/bin/графика" '*'
+same_files звуки "$build/bin/звуки" '*'
+same_files Этажи "$shipped" '*.orb'
+
 for command in orbo=orbo orbo-editor=Редактор orbo-sim=orbo-sim levelcheck=levelcheck; do
   holds "./usr/bin/${command%%=*} -> ../lib/orbo/${command#*=}"
 done

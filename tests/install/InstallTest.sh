@@ -4,6 +4,7 @@
 # the desktop entries, icons and metainfo, and that the installed tools, started
 # through bin/, find their data.
 # Usage: InstallTest.sh BUILD_DIR SHIPPED_LEVELS_DIR FOLDER_PROBE
+#   (the shipped levels are the *.orb files of SHIPPED_LEVELS_DIR)
 set -euo pipefail
 build=$1
 shipped=$2
@@ -33,7 +34,8 @@ for folder in графика звуки; do
   diff -r "$build/bin/$folder" "$programs/$folder" >&2 || fail "the installed $folder differs from the build's"
 done
 # The game counts every file in its level folder: exactly the shipped levels.
-diff <(ls "$shipped") <(ls "$programs/Этажи") >&2 || fail "the installed level folder differs from the shipped levels"
+diff <(cd "$shipped" && ls -- *.orb) <(ls "$programs/Этажи") >&2 ||
+  fail "the installed level folder differs from the shipped levels"
 
 for command in orbo=orbo orbo-editor=Редактор orbo-sim=orbo-sim levelcheck=levelcheck; do
   link=$prefix/bin/${command%%=*}
