@@ -7,7 +7,9 @@
 namespace orbo {
 
 QString QtEditorDialogs::chooseFileToOpen(QWidget* parent, const QString& startFolder, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter);
+    // Qt's own dialog, so that it speaks Russian like the rest of the editor on any desktop.
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 void QtEditorDialogs::showMessage(QWidget* parent, const QString& text) {

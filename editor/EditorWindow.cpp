@@ -1,17 +1,21 @@
 #include "editor/EditorWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProcess>
+#include <QStringList>
 #include <QTimer>
 
 #include "common/LevelFile.h"
 #include "common/Paths.h"
 #include "editor/FieldView.h"
 #include "editor/PathText.h"
+#include "editor/UserLevelFolder.h"
 
 namespace orbo {
 namespace {
@@ -22,9 +26,16 @@ const QColor Green(0x00, 0xFF, 0x00);
 
 constexpr const char* LevelFolder = "\\этажи";
 constexpr const char* LevelFileFilter = "*.orb";
+constexpr const char* GameProgram = "orbo";
 
 constexpr int FirstKeyCode = 1;
 constexpr int LastKeyCode = 255;
+
+// After a failure the system's reason (read-only, disk full...) follows on a line of its own.
+QString saveFailureText(const SaveResult& result) {
+    return QStringLiteral("Путь не найден ") + toQString(result.path) + QLatin1Char('\n') +
+           QString::fromStdString(result.reason);
+}
 
 QPalette greenOnBlack(QPalette palette) {
     for (const auto role : {QPalette::Window, QPalette::Base}) palette.setColor(role, Qt::black);
@@ -64,6 +75,9 @@ void EditorWindow::buildMenu() {
     openAction->setObjectName(QStringLiteral("openLevel"));
     QAction* saveAction = fileMenu->addAction(QStringLiteral("Сохранить Игру"), this, &EditorWindow::saveLevel);
     saveAction->setObjectName(QStringLiteral("saveLevel"));
+    QAction* playAction = fileMenu->addAction(QStringLiteral("Играть"), this, &EditorWindow::playLevel);
+    playAction->setObjectName(QStringLiteral("playLevel"));
+    playAction->setShortcut(Qt::Key_F5);
     QAction* separator = fileMenu->addSeparator();
     separator->setObjectName(QStringLiteral("separator"));
     QAction* exitAction = fileMenu->addAction(QStringLiteral("Выход"), this, &QWidget::close);
@@ -98,11 +112,16 @@ void EditorWindow::buildClientArea() {
     red.setColor(QPalette::Window, Qt::red);
     statusLine->setPalette(red);
 
-    auto* blockList = new QListWidget(client);
-    blockList->setObjectName(QStringLiteral("blockList"));
-    blockList->setGeometry(5, 463, 125, 54);
-    blockList->addItems({QStringLiteral("1-Пусто"), QStringLiteral("2-Кирпичи"), QStringLiteral("3-Зелень"),
-                     QStringLiteral("4-Лестница"), QStringLiteral("5-Перекладина"), QStringLiteral("6-Чайник")});
+    blockList_ = new QListWidget(client);
+    blockList_->setObjectName(QStringLiteral("blockList"));
+    blockList_->setGeometry(5, 463, 125, 54);
+    blockList_->addItems({QStringLiteral("1-Пусто"), QStringLiteral("2-Кирпичи"), QStringLiteral("3-Зелень"),
+                          QStringLiteral("4-Лестница"), QStringLiteral("5-Перекладина"), QStringLiteral("6-Чайник")});
+    // The list only shows the block the digit keys chose: neither keys nor
+    // clicks may pick another one there. Its scroll bar still scrolls.
+    blockList_->setFocusPolicy(Qt::NoFocus);
+    blockList_->viewport()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    showChosenBlock();
 
     // Eighteen blanks stand between the two halves; the label wraps at them.
     auto* keyHelp = new QLabel(QStringLiteral("Пробел-рисовать                  1.,2,3,4,5,6 -Выбор блоков."), client);
@@ -126,6 +145,11 @@ void EditorWindow::pollKeys() {
         if (key >= KeyCode::Digit1 && key <= KeyCode::Digit6) currentBlock_ = key - KeyCode::Digit1;
         if (key == KeyCode::Space) paintKeyHeld_ = 1;
     }
+    showChosenBlock();
+}
+
+void EditorWindow::showChosenBlock() {
+    if (blockList_->currentRow() != currentBlock_) blockList_->setCurrentRow(currentBlock_);
 }
 
 void EditorWindow::paintCell(int cell) {
@@ -159,12 +183,38 @@ void EditorWindow::openLevel() {
 }
 
 void EditorWindow::saveLevel() {
-    const SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, LevelFolder), grid_);
-    const QString path = toQString(result.path);
-    // After a failure the system's reason (read-only, disk full...) follows on a line of its own.
-    dialogs_->showMessage(this, result.saved ? QStringLiteral("Этаж сохранен, под именем ") + path
-                                             : QStringLiteral("Путь не найден ") + path + QLatin1Char('\n') +
-                                                   QString::fromStdString(result.reason));
+    SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, LevelFolder), grid_);
+    QStringList failures;
+    // A system install's folder is read-only: the level goes to the player's own folder instead.
+    if (!result.saved) {
+        failures << saveFailureText(result);
+        const std::filesystem::path ownFolder = userLevelFolder();
+        if (!ownFolder.empty()) {
+            std::error_code error;
+            std::filesystem::create_directories(ownFolder, error);
+            result = saveEditorLevel(ownFolder, grid_);
+            if (!result.saved) failures << saveFailureText(result);
+        }
+    }
+    dialogs_->showMessage(this, result.saved ? QStringLiteral("Этаж сохранен, под именем ") + toQString(result.path)
+                                             : failures.join(QLatin1Char('\n')));
+}
+
+void EditorWindow::playLevel() {
+    const std::filesystem::path game = resolveProgramPath(programFolder_, GameProgram);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(game, error)) {
+        dialogs_->showMessage(this, QStringLiteral("Фаил не найден ") + toQString(game));
+        return;
+    }
+    const std::optional<std::filesystem::path> level = trialLevels_.write(grid_);
+    if (!level) {
+        dialogs_->showMessage(this, QStringLiteral("Не удалось записать этаж для игры в ") + QDir::tempPath());
+        return;
+    }
+    // The game runs on its own: the editor stays open and usable beside it.
+    if (!QProcess::startDetached(toQString(game), {QStringLiteral("--level"), toQString(*level)}, toQString(programFolder_)))
+        dialogs_->showMessage(this, QStringLiteral("Не удалось запустить ") + toQString(game));
 }
 
 }  // namespace orbo

@@ -5,10 +5,12 @@
 #include "common/Paths.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorWindow.h"
+#include "qtcommon/RussianQtTexts.h"
 
 int main(int argc, char* argv[]) {
     orbo::ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
+    const auto russianTexts = orbo::installRussianQtTexts();
     orbo::EditorWindow window(orbo::executableFolder(), std::make_unique<orbo::QtEditorDialogs>());
     window.show();
     return QApplication::exec();

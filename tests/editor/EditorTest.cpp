@@ -1,5 +1,5 @@
 // The editor window driven as a user would: its look, the key poll, painting,
-// and the level files in and out of the grid.
+// the level files in and out of the grid, and trying the level in the game.
 #include <QtTest>
 #include <QtWidgets>
 #include <cerrno>
@@ -11,6 +11,8 @@
 #include "editor/FieldView.h"
 #include "editor/EditorWindow.h"
 #include "editor/PathText.h"
+#include "editor/UserLevelFolder.h"
+#include "qtcommon/RussianQtTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -40,8 +42,29 @@ public:
 
 QByteArray rowsOf(const QByteArray& row, int count) { return (row + "\r\n").repeated(count); }
 
-// The real window over a program folder of its own, shown offscreen. The key
-// poll timer is stopped unless asked for, so that a test decides when keys are read.
+// Sets an environment variable for as long as it lives; null: unset.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+        if (value) qputenv(name, value);
+        else qunsetenv(name);
+    }
+    ~ScopedVariable() {
+        if (wasSet_) qputenv(name_, old_);
+        else qunsetenv(name_);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool wasSet_;
+};
+
+// The real window over a program folder of its own, shown offscreen, with a
+// data folder of its own for the player's saves. The key poll timer is stopped
+// unless asked for, so that a test decides when keys are read.
 struct Editor {
     explicit Editor(bool polling = false, const char* missingPicture = "") {
         QVERIFY(QDir(dir.path()).mkdir(GraphicsFolder));
@@ -103,8 +126,12 @@ struct Editor {
         form->findChild<QAction*>(u"openLevel"_s)->trigger();
     }
     void save() const { form->findChild<QAction*>(u"saveLevel"_s)->trigger(); }
+    void play() const { form->findChild<QAction*>(u"playLevel"_s)->trigger(); }
+    QString ownLevel(int number) const { return dataHome.filePath(u"orbo/Этажи/Этаж%1.orb"_s.arg(number)); }
 
     QTemporaryDir dir;
+    QTemporaryDir dataHome;
+    ScopedVariable dataHomeVariable{"XDG_DATA_HOME", dataHome.path().toUtf8().constData()};
     FakeDialogs* dialogs = nullptr;
     std::unique_ptr<EditorWindow> form;
 };
@@ -123,7 +150,9 @@ private slots:
         QVERIFY(!form.windowFlags().testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         QStringList texts = {form.menuBar()->actions()[0]->text()};
         for (const QAction* item : form.menuBar()->actions()[0]->menu()->actions()) texts << item->text();
-        QCOMPARE(texts, QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, QString(), u"Выход"_s}));
+        QCOMPARE(texts, QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, u"Играть"_s, QString(),
+                                     u"Выход"_s}));
+        QCOMPARE(form.findChild<QAction*>(u"playLevel"_s)->shortcut(), QKeySequence(Qt::Key_F5));
         const auto* blockList = form.findChild<QListWidget*>(u"blockList"_s);
         texts.clear();
         for (int i = 0; i < blockList->count(); ++i) texts << blockList->item(i)->text();
@@ -284,10 +313,15 @@ private slots:
     void aFailedSaveNamesThePathAndLeavesNothing() {
         Editor editor;
         const auto entries = [&](const QString& folder) {
-            return QDir(editor.path(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         };
+        // The program's folder takes nothing: the level goes to the player's own folder, made for it.
         editor.save();
-        QCOMPARE(entries({}), QStringList(u"графика"_s));
+        QCOMPARE(entries(editor.dir.path()), QStringList(u"графика"_s));
+        QCOMPARE(editor.dialogs->messages.takeFirst(), u"Этаж сохранен, под именем "_s + editor.ownLevel(0));
+        QFile own(editor.ownLevel(0));
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QCOMPARE(own.readAll(), rowsOf("0000000000000000", 15));
         QVERIFY(QDir(editor.dir.path()).mkdir(u"этажи"_s));
         editor.write(u"этажи/Orbo0.orb"_s, "1\r\n");
         // No file may grow past 100 bytes meanwhile, whatever the user's rights.
@@ -299,12 +333,127 @@ private slots:
         editor.save();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, handler);
-        QCOMPARE(entries(u"этажи"_s), QStringList(u"Orbo0.orb"_s));
-        // The system's reason follows on a second line.
+        QCOMPARE(entries(editor.path(u"этажи"_s)), QStringList(u"Orbo0.orb"_s));
+        QCOMPARE(entries(QFileInfo(editor.ownLevel(0)).path()), QStringList(u"Этаж0.orb"_s));
+        // Both folders failed; each is named with the system's reason on a line of its own.
         const auto failed = [&](const QString& path, int error) {
-            return u"Путь не найден "_s + editor.path(path) + u'\n' + QString::fromUtf8(std::strerror(error));
+            return u"Путь не найден "_s + path + u'\n' + QString::fromUtf8(std::strerror(error));
         };
-        QCOMPARE(editor.dialogs->messages, QStringList({failed(u"этажи"_s, ENOENT), failed(u"этажи/Этаж1.orb"_s, EFBIG)}));
+        QCOMPARE(editor.dialogs->messages, QStringList(failed(editor.path(u"этажи/Этаж1.orb"_s), EFBIG) + u'\n' +
+                                                       failed(editor.ownLevel(1), EFBIG)));
+
+        // Without a folder of the player's own there is only the program's to name.
+        const ScopedVariable noDataHome("XDG_DATA_HOME", nullptr);
+        const ScopedVariable noHome("HOME", nullptr);
+        QVERIFY(QDir(editor.path(u"этажи"_s)).removeRecursively());
+        editor.dialogs->messages.clear();
+        editor.save();
+        QCOMPARE(editor.dialogs->messages, QStringList(failed(editor.path(u"этажи"_s), ENOENT)));
+    }
+
+    void thePlayersOwnFolderFollowsTheDesktopsRules_data() {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("data home") << "/data"_ba << "/home/ann"_ba << u"/data/orbo/Этажи"_s;
+        QTest::newRow("no data home") << QByteArray() << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
+        QTest::newRow("relative data home") << "data"_ba << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
+        QTest::newRow("relative home") << QByteArray() << "ann"_ba << QString();
+    }
+
+    void thePlayersOwnFolderFollowsTheDesktopsRules() {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, folder);
+        const ScopedVariable dataHomeVariable("XDG_DATA_HOME", dataHome.isNull() ? nullptr : dataHome.constData());
+        const ScopedVariable homeVariable("HOME", home.constData());
+        QCOMPARE(toQString(userLevelFolder()), folder);
+    }
+
+    void playRunsTheGameOnACopyOfTheGrid() {
+        Editor editor;
+        QVERIFY(QDir(editor.dir.path()).mkdir(u"Этажи"_s));
+        editor.write(u"Этажи/Orbo0.orb"_s, rowsOf("1111111111111111", 15));
+        editor.play();
+        QCOMPARE(editor.dialogs->messages, QStringList(u"Фаил не найден "_s + editor.path(u"orbo"_s)));
+
+        // A stand-in for the game that notes where it runs, its arguments and the level it got.
+        editor.write(u"orbo"_s, "#!/bin/sh\ncat \"$2\" >> levels\nprintf '%s\\n' \"$(pwd)\" \"$@\" >> started\n");
+        QVERIFY(QFile::setPermissions(editor.path(u"orbo"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        editor.open(u"Этажи/Orbo0.orb"_s);
+        editor.click(Qt::Key_4);
+        editor.press(Qt::Key_Space);
+        editor.poll();
+        editor.moveTo(1);
+        editor.play();
+        editor.moveTo(2);
+        editor.play();
+        QTRY_COMPARE(editor.read(u"started"_s).count("--level"), 2);
+        const QList<QByteArray> started = editor.read(u"started"_s).split('\n');
+        QCOMPARE(started.size(), 7);
+        const QByteArray first = rowsOf("3111111111111111", 1) + rowsOf("1111111111111111", 14);
+        const QByteArray second = rowsOf("3311111111111111", 1) + rowsOf("1111111111111111", 14);
+        QTRY_COMPARE(editor.read(u"levels"_s), first + second);
+        for (const QByteArray& line : {started[0], started[3]}) QCOMPARE(QString::fromUtf8(line), editor.dir.path());
+        QCOMPARE(started[1], "--level");
+        QCOMPARE(started[4], "--level");
+        // Each time a temporary file of its own, never one in the level folder; both
+        // are there for as long as the editor runs.
+        QVERIFY(started[2] != started[5]);
+        for (const QByteArray& level : {started[2], started[5]}) {
+            QVERIFY(!level.startsWith(editor.dir.path().toUtf8()));
+            QFile file(QString::fromUtf8(level));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), level == started[2] ? first : second);
+        }
+        QCOMPARE(QDir(editor.path(u"Этажи"_s)).entryList(QDir::Files), QStringList(u"Orbo0.orb"_s));
+        QCOMPARE(editor.dialogs->messages.size(), 1);
+    }
+
+    void theBlockListShowsTheChosenBlockOnly() {
+        Editor editor;
+        auto* list = editor.form->findChild<QListWidget*>(u"blockList"_s);
+        const auto shown = [list] {
+            const QList<QListWidgetItem*> selected = list->selectedItems();
+            return selected.size() == 1 && list->currentItem() == selected.first() ? list->row(selected.first()) : -1;
+        };
+        QCOMPARE(shown(), Empty);
+        editor.click(Qt::Key_4);
+        editor.poll();
+        QCOMPARE(shown(), Ladder);
+        // A click on another row in sight, the Tab key and the arrows change nothing there.
+        int other = 0;
+        while (other == Ladder || !list->viewport()->rect().contains(list->visualItemRect(list->item(other)).center())) ++other;
+        QTest::mouseClick(editor.window(), Qt::LeftButton, {},
+                          list->viewport()->mapTo(editor.form.get(), list->visualItemRect(list->item(other)).center()));
+        QCOMPARE(shown(), Ladder);
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Up}) editor.click(key);
+        editor.poll();
+        QCOMPARE(shown(), Ladder);
+        QVERIFY(!list->hasFocus());
+        editor.click(Qt::Key_6);
+        editor.poll();
+        QCOMPARE(shown(), Kettle);
+    }
+
+    void theOpenDialogSpeaksRussian() {
+        const auto russian = installRussianQtTexts();
+        QVERIFY(russian);
+        QStringList seen;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            seen << dialog->windowTitle();
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->isVisible()) seen << button->text().remove(u'&');
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) seen << label->text().remove(u'&');
+            dialog->reject();
+        });
+        answer.start(10);
+        QCOMPARE(QtEditorDialogs().chooseFileToOpen(nullptr, QDir::tempPath(), u"*.orb"_s), QString());
+        for (const QString& text : {u"Открыть"_s, u"Отмена"_s, u"Имя файла:"_s, u"Типы файлов:"_s})
+            QVERIFY2(seen.count(text) >= 1, qPrintable(text + u" is not among "_s + seen.join(u", "_s)));
     }
 };
 
