@@ -69,6 +69,25 @@ TEST(SimShot, WritesTheLastFrameOfTheShippedGameAsAPicture) {
 
     const auto [noFrameStatus, noFrame] = runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
     EXPECT_EQ(noFrameStatus, 1) << "no level folder: the session never showed a frame";
+
+    // Levels but no pictures: the screen opens, yet not even the title is shown.
+    std::filesystem::create_directories(out.path() / "Этажи");
+    std::ofstream(out.path() / "Этажи" / "Orbo0.orb") << "0000000000000000\r\n";
+    std::filesystem::remove(shot);
+    const auto [blankStatus, blank] = runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
+    EXPECT_EQ(blankStatus, 1) << blank;
+    EXPECT_FALSE(std::filesystem::exists(shot)) << "no black picture passed off as a frame";
+}
+
+TEST_F(SimOptionsTest, ABadLineIsEchoedWithItsControlCharactersEscaped) {
+    const auto [status, errors] = runProgram("--dir '" + dir.path().string() + "'", "2 \x1b[2J\x07\xc2\x9b" "1m Ключ");
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(errors.find("unknown key '\\x1b[2J\\x07\\xc2\\x9b1m'"), std::string::npos) << errors;
+    EXPECT_EQ(errors.find_first_of("\x1b\x07"), std::string::npos) << "no raw control byte reaches the terminal";
+    EXPECT_EQ(errors.find("\xc2\x9b"), std::string::npos);
+
+    const auto [letters, lettersErrors] = runProgram("--dir '" + dir.path().string() + "'", "2 Ключ");
+    EXPECT_NE(lettersErrors.find("unknown key 'Ключ'"), std::string::npos) << "letters are no control characters";
 }
 
 }  // namespace

@@ -86,6 +86,29 @@ Command parsePasses(int line, const std::string& count, std::istringstream& word
 
 }  // namespace
 
+std::string printable(std::string_view text) {
+    constexpr char Digits[] = "0123456789abcdef";
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // U+0080 to U+009F are control characters too: in UTF-8, 0xC2 and then 0x80 to 0x9F.
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+        if (byte >= 0x20 && byte != 0x7F && !c1) {
+            shown += text[i];
+            continue;
+        }
+        const int count = c1 ? 2 : 1;
+        for (int part = 0; part < count; ++part) {
+            const auto escaped = static_cast<unsigned char>(text[i + static_cast<std::size_t>(part)]);
+            shown += "\\x";
+            shown += Digits[escaped >> 4];
+            shown += Digits[escaped & 0xF];
+        }
+        i += static_cast<std::size_t>(count - 1);
+    }
+    return shown;
+}
+
 std::optional<int> scanCodeOf(const std::string& name) {
     for (const auto& [keyName, code] : KeyNames)
         if (name == keyName) return code;

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orbo::sim {
@@ -29,6 +30,10 @@ struct ScriptError : std::runtime_error {
 
 // Reads a whole script; throws ScriptError naming the line at fault.
 std::vector<Command> parseScript(std::istream& in);
+
+// The text with its control characters as \xNN escapes, so that echoing a bad
+// line cannot drive the terminal; letters of any alphabet stay as they are.
+std::string printable(std::string_view text);
 
 // The scan code of a key name ("Esc", "Left", ...) or of a decimal code 0..255.
 std::optional<int> scanCodeOf(const std::string& name);

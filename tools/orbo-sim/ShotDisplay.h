@@ -19,6 +19,10 @@ public:
         return shown;
     }
 
+    // Only a frame that was shown is written: an opened screen holds black,
+    // which is no frame of the game.
+    bool saveBmp(const std::filesystem::path& file) const { return flips() > 0 && SoftwareDisplay::saveBmp(file); }
+
 private:
     TickClock& clock_;
     std::uint32_t frameMs_;

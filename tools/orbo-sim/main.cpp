@@ -80,15 +80,15 @@ int main(int argc, char** argv) {
         orbo::sim::Simulation simulation(options, std::cout);
         simulation.run(script);
         if (!options.shot.empty() && !simulation.saveShot()) {
-            std::cerr << "orbo-sim: no frame was shown, or it could not be written to '" << options.shot.string()
-                      << "'\n";
+            std::cerr << "orbo-sim: no frame was shown, or it could not be written to '"
+                      << orbo::sim::printable(options.shot.string()) << "'\n";
             return 1;
         }
     } catch (const UsageError& error) {
-        std::cerr << "orbo-sim: " << error.message << '\n' << Usage;
+        std::cerr << "orbo-sim: " << orbo::sim::printable(error.message) << '\n' << Usage;
         return 2;
     } catch (const orbo::sim::ScriptError& error) {
-        std::cerr << "orbo-sim: script " << error.what() << '\n';
+        std::cerr << "orbo-sim: script " << orbo::sim::printable(error.what()) << '\n';
         return 2;
     }
     return 0;
