@@ -77,8 +77,8 @@ file(RENAME "${RECORD}.new" "${RECORD}")
 
 if(kept)
   list(JOIN kept ", " names)
-  message(WARNING "Kept ${names} in ${FOLDER} as they are: they differ from the shipped levels of the same "
-                  "name and were changed outside the build. Delete them to get the shipped levels back.")
+  message(WARNING "Kept in ${FOLDER} as found, changed outside the build and so no longer the shipped levels "
+                  "of the same name: ${names}. Delete them to get the shipped levels back.")
 endif()
 file(GLOB present LIST_DIRECTORIES false RELATIVE "${FOLDER}" "${FOLDER}/*")
 set(strays "")
@@ -89,6 +89,6 @@ foreach(name IN LISTS present)
 endforeach()
 if(strays)
   list(JOIN strays ", " names)
-  message(WARNING "${FOLDER} also holds ${names}, left as they are. The game counts every file there as a "
-                  "level: rename a level you want to play to the next OrboN.orb, or move it elsewhere.")
+  message(WARNING "Left in ${FOLDER} as found, not put there by the build: ${names}. The game counts every "
+                  "file there as a level: rename a level you want to play to the next OrboN.orb, or move it elsewhere.")
 endif()
