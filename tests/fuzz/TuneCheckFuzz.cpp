@@ -1,0 +1,10 @@
+// Any bytes as a tune file: the check must answer without reading out of bounds.
+#include <cstddef>
+#include <cstdint>
+
+#include "game/presentation/TuneCheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    orbo::isPlayableTune({data, size});
+    return 0;
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the fuzz preset, then for every fuzz target replays its seed inputs and
+# every crash found so far, and fuzzes for a bounded time (15 s by default, or
+# ORBO_FUZZ_SECONDS). A new crash is kept in crashes/TARGET/ and fails the run:
+# commit it with the mend, so that it is replayed for ever after.
+#
+# Usage: tests/fuzz/run-fuzz.sh [TARGET...]   (default: all five)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+seconds=${ORBO_FUZZ_SECONDS:-15}
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(level_reader script_parser simulation tune_check picture_header)
+
+cd "$root"
+cmake --preset fuzz > /dev/null
+cmake --build --preset fuzz
+build="$root/build/fuzz/tests/fuzz"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+failed=0
+for target in "${targets[@]}"; do
+  program="$build/fuzz_$target"
+  corpus="$here/corpus/$target"
+  crashes="$here/crashes/$target"
+  log="$work/$target.log"
+  mkdir -p "$crashes" "$work/$target"
+
+  # Every crash ever found, one by one: each must now pass.
+  for crash in "$crashes"/*; do
+    [ -f "$crash" ] && [ "$(basename "$crash")" != .gitkeep ] || continue
+    if ! "$program" "$crash" > "$log" 2>&1; then
+      echo "fuzz: $target: kept input $(basename "$crash") still fails" >&2
+      tail -n 30 "$log" >&2
+      failed=1
+    fi
+  done
+
+  # New inputs go to a scratch folder; the committed seeds stay few and small.
+  if "$program" "$work/$target" "$corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+       -max_len=16384 -artifact_prefix="$crashes/" -print_final_stats=1 > "$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | cut -d' ' -f2)
+    echo "fuzz: $target: ${runs:-?} runs in ${seconds} s (${rate:-?}/s), cov ${cov:-?}, no crash"
+  else
+    echo "fuzz: $target: found a crash, kept in $crashes" >&2
+    grep -A 30 'ERROR\|==ABORTING\|deadly signal\|Timeout\|out-of-memory' "$log" | head -n 40 >&2 || tail -n 40 "$log" >&2
+    failed=1
+  fi
+done
+exit "$failed"
