@@ -24,5 +24,6 @@ using UniqueWindow = std::unique_ptr<SDL_Window, Deleter<SDL_DestroyWindow>>;
 using UniqueFont = std::unique_ptr<TTF_Font, Deleter<TTF_CloseFont>>;
 using UniqueChunk = std::unique_ptr<Mix_Chunk, Deleter<Mix_FreeChunk>>;
 using UniqueMusic = std::unique_ptr<Mix_Music, Deleter<Mix_FreeMusic>>;
+using UniqueSdlText = std::unique_ptr<char, Deleter<SDL_free>>;
 
 }  // namespace orbo::sdl

@@ -2,16 +2,16 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
-#include "game/presentation/sdl/RendererDisplay.h"
-#include "game/presentation/sdl/SdlHandles.h"
+#include "game/presentation/sdl/ComposingDisplay.h"
 
 namespace orbo::sdl {
 
-// The play screen in memory: SDL's software renderer over an RGB565 surface.
-// It needs no video driver, so tests and the headless driver compose real frames
-// with it; a flip keeps the frame, which can then be saved as a picture.
-class SoftwareDisplay : public RendererDisplay {
+// The play screen in memory. It needs no video driver, so tests and the headless
+// driver compose real frames with it; a flip keeps the frame, which can then be
+// saved as a picture.
+class SoftwareDisplay : public ComposingDisplay {
 public:
     SoftwareDisplay() = default;
     ~SoftwareDisplay() override { close(); }
@@ -31,12 +31,14 @@ public:
     // A pixel of the last flipped frame, RGB565; 0 before the first flip.
     std::uint16_t shownPixel(int x, int y) const;
 
+protected:
+    // The areas the last flip changed.
+    const std::vector<SDL_Rect>& lastChanges() const { return changes_; }
+
 private:
-    UniqueSurface backBuffer_;
-    UniqueRenderer renderer_;
-    UniqueSurface shown_;
     bool pointerShown_ = true;
     int flips_ = 0;
+    std::vector<SDL_Rect> changes_;
 };
 
 }  // namespace orbo::sdl

@@ -1,9 +1,8 @@
 #include "game/presentation/sdl/WindowDisplay.h"
 
 #include <chrono>
-#include <string>
+#include <iostream>
 #include <thread>
-#include <utility>
 
 #include "game/presentation/ScreenSize.h"
 
@@ -12,23 +11,25 @@ namespace {
 
 constexpr const char* WindowTitle = "Orbo";
 
-// The back buffer keeps the pictures' 16-bit pixels where the renderer can hold them.
-Uint32 backBufferFormat(SDL_Renderer* renderer) {
-    SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(renderer, &info) == 0)
-        for (Uint32 i = 0; i < info.num_texture_formats; ++i)
-            if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB565) return SDL_PIXELFORMAT_RGB565;
-    return SDL_PIXELFORMAT_ARGB8888;
-}
-
 std::chrono::nanoseconds steadyNow() {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
+// Window events after which the window's content must be sent again.
+bool uncovers(const SDL_WindowEvent& event) {
+    switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: return true;
+    default: return false;
+    }
+}
+
 }  // namespace
 
-bool WindowDisplay::openFailed(const char* what) {
-    fail(std::string(what) + SDL_GetError());
+bool WindowDisplay::openFailed(const std::string& what) {
+    fail(what + SDL_GetError());
     close();
     return false;
 }
@@ -37,6 +38,12 @@ bool WindowDisplay::open() {
     close();
     video_.emplace(SDL_INIT_VIDEO);
     if (!video_->ok()) return openFailed("Не удаётся включить экран: ");
+
+    const char* forced = SDL_getenv(ScreenPathVariable);
+    const std::string_view forcedPath = forced ? forced : "";
+    PathChoice choice = choosePresentPath(forcedPath, forcedPath.empty() ? openGlRendererName() : std::string());
+    // SDL would otherwise back the window's surface with an OpenGL texture of its own.
+    if (choice.path == PresentPath::WindowSurface) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 
     // Made at the desktop's size too, so that it covers the screen even where no
     // window manager makes it full screen.
@@ -47,57 +54,54 @@ bool WindowDisplay::open() {
                                    SDL_WINDOW_FULLSCREEN_DESKTOP));
     if (!window_) return openFailed("Не удаётся открыть окно игры: ");
 
-    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "1");
-    constexpr Uint32 wanted = SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE;
-    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, wanted));
-    // Without a graphics driver SDL's software renderer still gives a working screen.
-    if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_TARGETTEXTURE));
-    if (!renderer_) return openFailed("Не удаётся начать рисование: ");
-
-    const Uint32 format = backBufferFormat(renderer_.get());
-    for (UniqueTexture* buffer : {&backBuffer_, &frontBuffer_}) {
-        buffer->reset(SDL_CreateTexture(renderer_.get(), format, SDL_TEXTUREACCESS_TARGET, ScreenWidth, ScreenHeight));
-        if (!*buffer || SDL_SetRenderTarget(renderer_.get(), buffer->get()) != 0)
-            return openFailed("Не удаётся создать задний буфер: ");
-        SDL_SetTextureScaleMode(buffer->get(), SDL_ScaleModeLinear);
-        SDL_SetTextureBlendMode(buffer->get(), SDL_BLENDMODE_NONE);
-        SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
-        SDL_RenderClear(renderer_.get());
+    if (choice.path == PresentPath::WindowSurface) {
+        surface_.emplace(window_.get());
+        if (!surface_->start()) {
+            surface_.reset();
+            choice = {PresentPath::Texture, "the window's surface cannot be written"};
+        }
     }
-    if (SDL_SetRenderTarget(renderer_.get(), backBuffer_.get()) != 0) return openFailed("Не удаётся создать задний буфер: ");
+    path_ = choice.path;
+    std::string error;
+    if (path_ == PresentPath::Texture && !texture_.start(window_.get(), error))
+        return openFailed("Не удаётся начать рисование: ");
+    if (!startFrames()) return openFailed("Не удаётся создать задний буфер: ");
+    std::cerr << "orbo: play screen through "
+              << (path_ == PresentPath::WindowSurface ? "the window surface" : "a texture on the " + texture_.name() + " renderer")
+              << ", changed rectangles only (" << choice.reason << ")\n";
 
     SDL_DisplayMode mode{};
     const int screen = SDL_GetWindowDisplayIndex(window_.get());
     pacer_.emplace(screen >= 0 && SDL_GetDesktopDisplayMode(screen, &mode) == 0 ? mode.refresh_rate : 0);
     deviceLost_ = false;
+    uncovered_ = true;
     SDL_AddEventWatch(&WindowDisplay::watchEvents, this);
     // The keys belong to the play screen, also where no window manager hands it the focus.
     SDL_RaiseWindow(window_.get());
     SDL_SetWindowInputFocus(window_.get());
-
-    attach(renderer_.get());
     return true;
 }
 
 void WindowDisplay::close() {
-    if (renderer_) SDL_DelEventWatch(&WindowDisplay::watchEvents, this);
-    detach();
-    backBuffer_.reset();
-    frontBuffer_.reset();
-    renderer_.reset();
+    if (window_) SDL_DelEventWatch(&WindowDisplay::watchEvents, this);
+    stopDrawing();
+    surface_.reset();
+    texture_.stop();
     window_.reset();
     pacer_.reset();
     video_.reset();
 }
 
 int WindowDisplay::watchEvents(void* display, SDL_Event* event) {
-    // The renderer lost its device: every texture, the sprites' included, is gone.
-    if (event->type == SDL_RENDER_DEVICE_RESET) static_cast<WindowDisplay*>(display)->deviceLost_ = true;
+    auto* self = static_cast<WindowDisplay*>(display);
+    // The renderer lost its device: the texture is gone.
+    if (event->type == SDL_RENDER_DEVICE_RESET) self->deviceLost_ = true;
+    if (event->type == SDL_WINDOWEVENT && uncovers(event->window)) self->uncovered_ = true;
     return 0;
 }
 
 bool WindowDisplay::flip() {
-    if (!renderer_) {
+    if (!window_ || !drawing()) {
         fail("Экран не открыт");
         return false;
     }
@@ -105,29 +109,11 @@ bool WindowDisplay::flip() {
         fail("Изображение потеряно: видеоустройство было сброшено");
         return false;
     }
-    SDL_Renderer* renderer = renderer_.get();
-    int screenWidth = 0;
-    int screenHeight = 0;
-    SDL_SetRenderTarget(renderer, nullptr);
-    SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
-    const Placement place = fitPicture(screenWidth, screenHeight, ScreenWidth, ScreenHeight);
-    const SDL_Rect area{place.x, place.y, place.width, place.height};
-    // Only the bars are filled: the picture covers the rest, and a software
-    // rasteriser (a virtual X server) pays for every pixel cleared.
-    const int right = place.x + place.width;
-    const int bottom = place.y + place.height;
-    const SDL_Rect bars[4] = {{0, 0, place.x, screenHeight},
-                              {right, 0, screenWidth - right, screenHeight},
-                              {0, 0, screenWidth, place.y},
-                              {0, bottom, screenWidth, screenHeight - bottom}};
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
-    SDL_RenderFillRects(renderer, bars, 4);
-    const bool copied = SDL_RenderCopy(renderer, backBuffer_.get(), nullptr, &area) == 0;
-    SDL_RenderPresent(renderer);
-    // As a page flip does: the former frame becomes the back buffer.
-    std::swap(backBuffer_, frontBuffer_);
-    const bool targeted = SDL_SetRenderTarget(renderer, backBuffer_.get()) == 0;
-    if (!copied || !targeted) {
+    const std::vector<SDL_Rect>& changed = composer().flip();
+    const bool everything = uncovered_.exchange(false);
+    const SDL_Surface& frame = composer().frame();
+    const bool shown = surface_ ? surface_->present(frame, changed, everything) : texture_.present(frame, changed, everything);
+    if (!shown) {
         fail(std::string("Изображение потеряно: ") + SDL_GetError());
         return false;
     }

@@ -1,22 +1,24 @@
 #pragma once
 
 #include <atomic>
-#include <memory>
 #include <optional>
+#include <string>
 
+#include "game/presentation/sdl/ComposingDisplay.h"
 #include "game/presentation/sdl/FramePacer.h"
-#include "game/presentation/sdl/RendererDisplay.h"
+#include "game/presentation/sdl/PresentPath.h"
 #include "game/presentation/sdl/SdlHandles.h"
 #include "game/presentation/sdl/SdlSubsystem.h"
+#include "game/presentation/sdl/SurfacePresenter.h"
+#include "game/presentation/sdl/TexturePresenter.h"
 
 namespace orbo::sdl {
 
 // The play screen on the monitor: a full-screen window on the desktop's own mode
-// (no mode change) with SDL's accelerated renderer. Frames are composed in one
-// of two 1024 x 768 render-target textures; a flip scales it to fit the screen
-// with its shape kept, presents it, waits for the display and hands back the
-// other texture, holding the former frame, as the next back buffer.
-class WindowDisplay : public RendererDisplay {
+// (no mode change). Frames are composed in memory; a flip sends only the areas
+// that changed, through the window's surface or a texture (see PresentPath),
+// scaled to fit the screen with its shape kept, then waits for the display.
+class WindowDisplay : public ComposingDisplay {
 public:
     WindowDisplay() = default;
     ~WindowDisplay() override { close(); }
@@ -30,18 +32,21 @@ public:
 
     // The open window, for message boxes to stand over; null while closed.
     SDL_Window* window() const { return window_.get(); }
+    // The path frames take to the monitor while open.
+    PresentPath path() const { return path_; }
 
 private:
     static int watchEvents(void* display, SDL_Event* event);
-    bool openFailed(const char* what);
+    bool openFailed(const std::string& what);
 
     std::optional<SubsystemLease> video_;
     UniqueWindow window_;
-    UniqueRenderer renderer_;
-    UniqueTexture backBuffer_;
-    UniqueTexture frontBuffer_;  // the frame on the screen
+    PresentPath path_ = PresentPath::WindowSurface;
+    std::optional<SurfacePresenter> surface_;
+    TexturePresenter texture_;
     std::optional<FramePacer> pacer_;
     std::atomic<bool> deviceLost_ = false;
+    std::atomic<bool> uncovered_ = false;
 };
 
 }  // namespace orbo::sdl

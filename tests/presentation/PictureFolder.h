@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "game/presentation/Sprites.h"
+#include "game/presentation/sdl/SdlHandles.h"
+#include "tests/common/TempDir.h"
+
+namespace orbo::test {
+
+// A program folder with every picture the play screen loads: 64 x 50 sprites and
+// the 1024 x 768 title, 24-bit, a coloured figure on black as the real pictures
+// are; and levels when asked for.
+class PictureFolder {
+public:
+    PictureFolder() {
+        std::filesystem::create_directories(dir_.path() / "графика");
+        std::mt19937 random(7);
+        for (std::string name : spritePictureNames()) {
+            name.erase(0, std::string_view("\\графика\\").size());
+            const bool title = name == "Заставка.bmp";
+            write(dir_.path() / "графика" / name, title ? 1024 : 64, title ? 768 : 50, random);
+        }
+    }
+    const std::filesystem::path& path() const { return dir_.path(); }
+
+    // Level `number` from 15 rows of 16 digits.
+    void addLevel(int number, const std::string (&rows)[15]) const {
+        std::filesystem::create_directories(dir_.path() / "Этажи");
+        std::ofstream file(dir_.path() / "Этажи" / ("Orbo" + std::to_string(number) + ".orb"), std::ios::binary);
+        for (const std::string& row : rows) file << row << "\r\n";
+    }
+
+private:
+    static void write(const std::filesystem::path& file, int width, int height, std::mt19937& random) {
+        const sdl::UniqueSurface picture(SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24));
+        const SDL_Rect figure{width / 8, height / 8, width * 3 / 4, height * 3 / 4};
+        const auto red = static_cast<Uint8>(random() & 0xFF);
+        const auto green = static_cast<Uint8>(random() & 0xFF);
+        SDL_FillRect(picture.get(), &figure, SDL_MapRGB(picture->format, red, green, 200));
+        SDL_SaveBMP(picture.get(), file.c_str());
+    }
+    TempDir dir_;
+};
+
+}  // namespace orbo::test

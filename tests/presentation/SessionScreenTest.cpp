@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "game/core/ScanCodes.h"
+#include "game/fakes/Fakes.h"
+#include "game/presentation/ScreenSize.h"
+#include "game/presentation/sdl/PictureFile.h"
+#include "game/presentation/sdl/ScreenScaler.h"
+#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/session/Session.h"
+#include "tests/presentation/PictureFolder.h"
+
+namespace orbo {
+namespace {
+
+// The in-memory screen, and beside it a monitor of another size that receives
+// only the changed areas of every flip. After each flip both are checked against
+// the frame composed again from nothing.
+class CheckedScreen : public sdl::SoftwareDisplay {
+public:
+    explicit CheckedScreen(TickClock& clock) : clock_(clock) {}
+
+    bool flip() override {
+        if (!SoftwareDisplay::flip()) return false;
+        clock_.sleep(16);
+        const SDL_Surface& frame = composer().frame();
+        if (!monitor_) {
+            monitor_.reset(SDL_CreateRGBSurfaceWithFormat(0, 1280, 1024, 32, SDL_PIXELFORMAT_XRGB8888));
+            reference_.reset(SDL_CreateRGBSurfaceWithFormat(0, 1280, 1024, 32, SDL_PIXELFORMAT_XRGB8888));
+            full_ = sdl::makeSurface565(ScreenWidth, ScreenHeight);
+            scaler_.emplace(ScreenWidth, ScreenHeight, *monitor_);
+            scaler_->copyAll(frame, *monitor_);
+        }
+        int changedArea = 0;
+        for (const SDL_Rect& area : lastChanges()) {
+            scaler_->copy(frame, *monitor_, area);
+            changedArea += area.w * area.h;
+        }
+        sdl::FrameComposer::compose(composer().shown(), *full_, {0, 0, ScreenWidth, ScreenHeight});
+        scaler_->copyAll(*full_, *reference_);
+        if (!same(frame, *full_) || !same(*monitor_, *reference_)) ++mismatches;
+        changedAreas.push_back(changedArea);
+        return true;
+    }
+
+    int mismatches = 0;
+    std::vector<int> changedAreas;  // per flip, in pixels of the frame
+
+private:
+    static bool same(const SDL_Surface& a, const SDL_Surface& b) {
+        const auto rowBytes = static_cast<std::size_t>(a.w * a.format->BytesPerPixel);
+        for (int y = 0; y < a.h; ++y)
+            if (std::memcmp(static_cast<const std::uint8_t*>(a.pixels) + y * a.pitch,
+                            static_cast<const std::uint8_t*>(b.pixels) + y * b.pitch, rowBytes) != 0)
+                return false;
+        return true;
+    }
+
+    TickClock& clock_;
+    sdl::UniqueSurface monitor_;
+    sdl::UniqueSurface reference_;
+    sdl::UniqueSurface full_;
+    std::optional<sdl::ScreenScaler> scaler_;
+};
+
+// Two levels: the first is cleared by walking right over its only kettle.
+const std::string FirstLevel[15] = {
+    "0000000000000000", "1111111111111111", "0000000000000000", "0000000000000000", "0000000000000000",
+    "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000",
+    "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000", "0000050000000000",
+};
+const std::string SecondLevel[15] = {
+    "0000000000000000", "1111111111111111", "0000000000000000", "0000000000000000", "0000000000000000",
+    "0000000000000000", "0000000000000000", "0000500000000000", "0011111111100000", "0000000000000000",
+    "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000",
+};
+
+TEST(SessionOnScreen, AfterEveryFlipTheScreenShowsTheWholeFramesPixels) {
+    test::PictureFolder folder;
+    folder.addLevel(0, FirstLevel);
+    folder.addLevel(1, SecondLevel);
+    fake::Machine machine(folder.path());
+    CheckedScreen screen(machine.clock);
+    Platform platform{folder.path(), machine.clock, machine.random, machine.keyboard, screen,
+                      machine.sound, machine.music, machine.messages, machine.events};
+    Game game(platform);
+    game.settings.speed = 7;
+    game.settings.soundOn = false;  // the folder has no sounds
+
+    // The keys of each stretch of passes: walk onto the kettle (the level scrolls
+    // away), frame rate, help, pause, the next level by key, and out.
+    const std::vector<std::pair<int, std::vector<int>>> script = {
+        {150, {ScanCode::Right}}, {40, {ScanCode::F}}, {10, {ScanCode::F1}}, {1, {ScanCode::P}},
+        {20, {}},                 {1, {ScanCode::Up}}, {1, {ScanCode::Equals}}, {30, {ScanCode::Left}},
+        {1, {ScanCode::Escape}}};
+    std::size_t stretch = 0;
+    int left = script[0].first;
+    std::map<int, std::size_t> flipsAtStretch;
+    machine.events.onPump = [&] {
+        while (left == 0 && stretch + 1 < script.size()) left = script[++stretch].first;
+        --left;
+        flipsAtStretch.try_emplace(static_cast<int>(stretch), screen.changedAreas.size());
+        machine.keyboard.releaseAll();
+        for (const int key : script[stretch].second) machine.keyboard.press({key});
+    };
+
+    playSession(game);
+
+    ASSERT_TRUE(machine.messages.shown().empty()) << machine.messages.shown().front();
+    EXPECT_EQ(game.progress.level, 0) << "cleared the first level, then '=' went on from the second and wrapped";
+    EXPECT_EQ(screen.mismatches, 0) << "of " << screen.changedAreas.size() << " flips";
+    int passes = 0;
+    for (const auto& [count, keys] : script) passes += count;
+    constexpr int ScrollFrames = 17;
+    ASSERT_EQ(screen.changedAreas.size(), static_cast<std::size_t>(1 + passes + 2 * ScrollFrames))
+        << "the title, every pass and two level scrolls";
+    EXPECT_EQ(screen.changedAreas.front(), ScreenWidth * ScreenHeight) << "the title";
+    // While paused only the kettle's animation changes the picture.
+    for (std::size_t flip = flipsAtStretch.at(4) + 1; flip < flipsAtStretch.at(5); ++flip)
+        EXPECT_LT(screen.changedAreas[flip], 64 * 64 * 2) << flip;
+}
+
+}  // namespace
+}  // namespace orbo
