@@ -4,7 +4,7 @@ namespace orbo::sdl {
 
 RealPlatform::RealPlatform(std::filesystem::path programDir, std::function<void()> pumpWindowMessages)
     : messages_([this] { return display_.window(); }),
-      events_(std::move(pumpWindowMessages)),
+      events_(std::move(pumpWindowMessages), &keyboard_),
       platform_{std::move(programDir), clock_, random_, keyboard_, display_, sound_, music_, messages_, events_} {}
 
 }  // namespace orbo::sdl
