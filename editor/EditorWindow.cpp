@@ -30,6 +30,10 @@ constexpr const char* GameProgram = "orbo";
 
 constexpr int FirstKeyCode = 1;
 constexpr int LastKeyCode = 255;
+// The poll runs every millisecond while a key is down or unread, and rests in
+// between: an idle editor costs no processor time. A press wakes it at once.
+constexpr int KeyPollMs = 1;
+constexpr int RestingPollMs = 500;
 
 // After a failure the system's reason (read-only, disk full...) follows on a line of its own.
 QString saveFailureText(const SaveResult& result) {
@@ -63,8 +67,11 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, std::unique_ptr<
 
     keyPollTimer_ = new QTimer(this);
     keyPollTimer_->setObjectName(QStringLiteral("keyPollTimer"));
-    keyPollTimer_->setInterval(1);
+    keyPollTimer_->setInterval(KeyPollMs);
     connect(keyPollTimer_, &QTimer::timeout, this, &EditorWindow::pollKeys);
+    connect(&keyTracker_, &KeyTracker::keyPressed, this, [this] {
+        if (keyPollTimer_->isActive() && keyPollTimer_->interval() != KeyPollMs) keyPollTimer_->start(KeyPollMs);
+    });
     keyPollTimer_->start();
 }
 
@@ -146,6 +153,8 @@ void EditorWindow::pollKeys() {
         if (key == KeyCode::Space) paintKeyHeld_ = 1;
     }
     showChosenBlock();
+    if (keyPollTimer_->isActive() && !keyTracker_.anyKeyActive() && keyPollTimer_->interval() != RestingPollMs)
+        keyPollTimer_->setInterval(RestingPollMs);
 }
 
 void EditorWindow::showChosenBlock() {

@@ -92,6 +92,7 @@ void KeyTracker::press(int virtualKey) {
     const auto key = static_cast<std::size_t>(virtualKey);
     down_[key] = true;
     pressedSinceQuery_[key] = true;
+    emit keyPressed();
 }
 
 void KeyTracker::release(int virtualKey) { down_[static_cast<std::size_t>(virtualKey)] = false; }

@@ -35,6 +35,12 @@ public:
     // Non-zero when the key is down now or was pressed since the previous
     // query of the same key; the query forgets that earlier press.
     bool query(int virtualKey);
+    // Whether any key is down or has a press not yet queried.
+    bool anyKeyActive() const { return down_.any() || pressedSinceQuery_.any(); }
+
+signals:
+    // A key or button went down.
+    void keyPressed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

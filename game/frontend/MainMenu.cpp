@@ -30,6 +30,17 @@ const QStringList HelpLines{
     QStringLiteral("f-кадров в секунду"),       QStringLiteral("r-новый игрок"),
 };
 
+// A figure whose picture is missing shows nothing; the menu goes on without it.
+// A picture bigger than its box, such as the game's own 64 x 50 sprites, is
+// shrunk to fit so that the figure is seen whole.
+QPixmap figurePixmap(const std::filesystem::path& file, QSize box) {
+    const QImage image = readPicture(file);
+    if (image.isNull()) return {};
+    if (image.width() > box.width() || image.height() > box.height())
+        return QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return QPixmap::fromImage(image);
+}
+
 }  // namespace
 
 MainMenu::MainMenu(Game& game, std::filesystem::path programDir, Session session, MessageFunction messages, QWidget* parent)
@@ -117,18 +128,16 @@ void MainMenu::loadMenu() {
     game_.session.paused = false;
 }
 
-// A figure whose picture is missing shows nothing; the menu goes on without it.
-// A picture bigger than its box, such as the game's own 64 x 50 sprites, is
-// shrunk to fit so that the figure is seen whole.
+// Each picture is read at its first showing and kept: the timers flip the figures
+// fifteen times a second, and a file changed on disk shows from the next start.
 void MainMenu::showFigure(QLabel* box, const char* picture) {
-    const QImage image = readPicture(resolveProgramPath(programDir_, picture));
-    if (image.isNull()) {
+    auto kept = figurePictures_.find(picture);
+    if (kept == figurePictures_.end())
+        kept = figurePictures_.emplace(picture, figurePixmap(resolveProgramPath(programDir_, picture), box->size())).first;
+    if (kept->second.isNull())
         box->clear();
-    } else if (image.width() > box->width() || image.height() > box->height()) {
-        box->setPixmap(QPixmap::fromImage(image.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    } else {
-        box->setPixmap(QPixmap::fromImage(image));
-    }
+    else
+        box->setPixmap(kept->second);
 }
 
 void MainMenu::showFirstFigureFrames() {

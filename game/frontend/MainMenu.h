@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "game/frontend/MenuMessages.h"
 #include "game/core/GameState.h"
@@ -70,6 +73,7 @@ private:
     QPushButton* exitButton_;
     QTimer* firstFigureTimer_;
     QTimer* secondFigureTimer_;
+    std::map<std::string, QPixmap> figurePictures_;  // by picture name; null for a missing one
 };
 
 }  // namespace orbo

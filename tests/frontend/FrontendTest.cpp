@@ -159,7 +159,7 @@ class FrontendTest : public QObject {
 private slots:
     void menuShowsItsTextsAndSetsTheDefaultOptions();
     void continueFollowsHowTheLastNewGameEnded();
-    void figuresFlipOnEachTimerReadingTheFilesAfresh();
+    void figuresFlipOnEachTimerFromPicturesReadOnce();
     void figuresKeepMovingWhicheverTimerIsServedFirst();
     void editorStartsInTheProgramFolderOrNothingHappens();
     void optionsOkWritesEveryChoiceMadeFromTheFirstState();
@@ -227,7 +227,7 @@ void FrontendTest::continueFollowsHowTheLastNewGameEnded() {
     QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "heroFigure").isNull(); }));
 }
 
-void FrontendTest::figuresFlipOnEachTimerReadingTheFilesAfresh() {
+void FrontendTest::figuresFlipOnEachTimerFromPicturesReadOnce() {
     MenuWorld world;
     auto menu = world.makeMenu();
     menu->showFirstFigureFrames();
@@ -237,10 +237,18 @@ void FrontendTest::figuresFlipOnEachTimerReadingTheFilesAfresh() {
     QVERIFY(world.shows(*menu, "copFigure1", "коп.bmp") && world.shows(*menu, "heroFigure", "снеговик1.bmp") &&
             world.shows(*menu, "copFigure2", "коп1.bmp"));
 
-    // A missing picture empties its box without a word; the game's own sprites,
-    // bigger than the boxes, are shrunk to be seen whole.
+    // The pictures are read once and kept; what changes on disk shows from the next start.
+    const QImage cop = figure(*menu, "copFigure1");
+    const QImage cop1 = figure(*menu, "copFigure2");
     std::filesystem::remove(world.graphics / "коп1.bmp");
     writePicture(world.graphics / "коп.bmp", Qt::green, {64, 50});
+    menu->showFirstFigureFrames();
+    QVERIFY(figure(*menu, "copFigure1") == cop1 && figure(*menu, "copFigure2") == cop);
+
+    // A missing picture empties its box without a word; the game's own sprites,
+    // bigger than the boxes, are shrunk to be seen whole.
+    menu.reset();
+    menu = world.makeMenu();
     menu->showFirstFigureFrames();
     QVERIFY(figure(*menu, "copFigure1").isNull());
     QCOMPARE(figure(*menu, "copFigure2").size(), QSize(50, 39));
