@@ -8,9 +8,11 @@
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
+#include <system_error>
 #include <utility>
 
 #include "common/Paths.h"
+#include "game/core/Level.h"
 #include "game/frontend/MenuLook.h"
 #include "game/frontend/MenuPictures.h"
 #include "game/frontend/PictureFiles.h"
@@ -22,6 +24,7 @@ namespace {
 constexpr int ClientWidth = 593;
 constexpr int ClientHeight = 379;
 constexpr const char* EditorProgram = "Редактор";
+constexpr const char* CannotStartText = "Не удаётся запустить ";
 
 const QStringList HelpLines{
     QStringLiteral("Клавиши управления игрой"), QStringLiteral("Esc-выход из игры"),
@@ -119,7 +122,7 @@ QLabel* MainMenu::addFigure(const char* name, int x, int y) {
 void MainMenu::loadMenu() {
     MenuPictureLoad pictures = prepareMenuPictures(programDir_);
     if (!pictures.splash.isNull()) splash_->setPixmap(QPixmap::fromImage(std::move(pictures.splash)));
-    if (!pictures.problems.isEmpty()) messages_(pictures.problems.join(QLatin1Char('\n')), MessageIcon::Critical);
+    if (!pictures.problems.isEmpty()) messages_(pictureProblemsMessage(pictures.problems), MessageIcon::Critical);
 
     game_.settings.musicOn = false;
     game_.settings.soundOn = true;
@@ -189,9 +192,13 @@ void MainMenu::showOptions() {
 
 void MainMenu::showHelp() { messages_(HelpLines.join(QLatin1Char('\n')), MessageIcon::None); }
 
-// The editor runs on its own; a missing or broken editor is silently ignored.
+// The editor runs on its own; one that is missing or will not start is named.
 void MainMenu::startEditor() {
-    QProcess::startDetached(qtPath(resolveProgramPath(programDir_, EditorProgram)), {}, qtPath(programDir_));
+    const auto editor = resolveProgramPath(programDir_, EditorProgram);
+    if (QProcess::startDetached(qtPath(editor), {}, qtPath(programDir_))) return;
+    std::error_code error;
+    const char* text = std::filesystem::exists(editor, error) ? CannotStartText : FileNotFoundText;
+    messages_(QString::fromUtf8(text) + qtPath(editor), MessageIcon::Critical);
 }
 
 // Leaving ends the program at once, whatever else is open. An editor started

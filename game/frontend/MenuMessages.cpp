@@ -5,10 +5,25 @@
 
 namespace orbo {
 
+namespace {
+
+// Lines that fit in a box on the smallest screen the game runs on.
+constexpr qsizetype MostLinesInBox = 12;
+
+}  // namespace
+
+BoxText boxText(const QString& message) {
+    const qsizetype paragraphEnd = message.indexOf(QStringLiteral("\n\n"));
+    if (message.count(QLatin1Char('\n')) < MostLinesInBox || paragraphEnd < 0) return {message, {}};
+    return {message.left(paragraphEnd), message.mid(paragraphEnd + 2)};
+}
+
 MessageFunction messageBoxesOver(QWidget* parent) {
-    return [parent](const QString& text, MessageIcon icon) {
+    return [parent](const QString& message, MessageIcon icon) {
+        const BoxText shown = boxText(message);
         QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                        QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+                        QGuiApplication::applicationDisplayName(), shown.text, QMessageBox::Ok, parent);
+        if (!shown.details.isEmpty()) box.setDetailedText(shown.details);
         box.exec();
     };
 }

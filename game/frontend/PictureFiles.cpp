@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/Paths.h"
+#include "common/PictureHeader.h"
 #include "game/frontend/MenuPictures.h"
 #include "game/core/Level.h"
 
@@ -32,6 +33,7 @@ bool writeBmp(const QImage& picture, const std::filesystem::path& file) {
 QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(displayPath(path)); }
 
 QImage readPicture(const std::filesystem::path& file) {
+    if (checkPictureFile(file) != PictureCheck::Fits) return {};
     QImageReader reader(qtPath(file));
     return reader.read();
 }
@@ -52,7 +54,10 @@ MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {
         const QImage picture = readPicture(jpeg);
         if (picture.isNull()) {
             const bool there = std::filesystem::exists(jpeg, error);
-            load.problems << QString::fromUtf8(there ? PictureUnreadableText : FileNotFoundText) + qtPath(jpeg);
+            const char* text = !there ? FileNotFoundText
+                               : checkPictureFile(jpeg) == PictureCheck::TooLarge ? PictureTooLargeText
+                                                                                  : PictureUnreadableText;
+            load.problems << QString::fromUtf8(text) + qtPath(jpeg);
             continue;
         }
         if (isSplash) load.splash = picture;
@@ -62,6 +67,14 @@ MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {
         }
     }
     return load;
+}
+
+QString pictureProblemsMessage(const QStringList& problems) {
+    constexpr qsizetype MostListed = 5;
+    const QString list = problems.join(QLatin1Char('\n'));
+    if (problems.size() <= MostListed) return list;
+    return QStringLiteral("Не удалось подготовить рисунков: %1. Игра пойдёт без них.").arg(problems.size()) +
+           QStringLiteral("\n\n") + list;
 }
 
 }  // namespace orbo

@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 
 #include "game/frontend/MainMenu.h"
+#include "game/frontend/MenuMessages.h"
 #include "game/frontend/PictureFiles.h"
 #include "game/frontend/OptionsDialog.h"
 #include "game/fakes/Fakes.h"
@@ -161,11 +162,12 @@ private slots:
     void continueFollowsHowTheLastNewGameEnded();
     void figuresFlipOnEachTimerFromPicturesReadOnce();
     void figuresKeepMovingWhicheverTimerIsServedFirst();
-    void editorStartsInTheProgramFolderOrNothingHappens();
+    void editorStartsInTheProgramFolderOrItsAbsenceIsTold();
     void optionsOkWritesEveryChoiceMadeFromTheFirstState();
     void optionsKeepTheirStateUntilTheCloseBoxResetsThem();
     void picturesAreConvertedAndTheUnreadableOnesReported();
     void missingGraphicsFolderIsOneMessage();
+    void manyFailedPicturesAreCountedWithTheListInTheDetails();
     void readOnlyInstallReportsOnlyTheBmpsItLacks();
 };
 
@@ -280,12 +282,14 @@ void FrontendTest::figuresKeepMovingWhicheverTimerIsServedFirst() {
     }
 }
 
-void FrontendTest::editorStartsInTheProgramFolderOrNothingHappens() {
+void FrontendTest::editorStartsInTheProgramFolderOrItsAbsenceIsTold() {
     MenuWorld world;
     auto menu = world.makeMenu();
-    child<QPushButton>(*menu, "editorButton")->click();  // no editor there
-
     const auto editor = world.dir.path() / "Редактор";
+    child<QPushButton>(*menu, "editorButton")->click();
+    QCOMPARE(world.messages, QStringList{line("Фаил не найден ", editor)});
+    world.messages.clear();
+
     const auto started = world.dir.path() / "started";
     std::ofstream(editor) << "#!/bin/sh\npwd > \"${0%/*}/started\"\n";
     std::filesystem::permissions(editor, std::filesystem::perms::owner_all);
@@ -379,6 +383,36 @@ void FrontendTest::missingGraphicsFolderIsOneMessage() {
     QCOMPARE(world.options(), std::tuple(true, false, 0, 2));
 }
 
+// Fifty failed pictures make a message taller than the screen: a count, with the
+// list behind the box's details. A header claiming more than the screen is
+// refused unread and named for what it is.
+void FrontendTest::manyFailedPicturesAreCountedWithTheListInTheDetails() {
+    MenuWorld world;
+    QStringList expected;
+    for (std::size_t i = 0; i < world.sources.size(); ++i) {
+        const auto& jpeg = world.sources[i];
+        if (i == 1) {
+            // A JPEG frame header of 60000 x 60000 pixels, and nothing after it.
+            const char huge[] = "\xFF\xD8\xFF\xC0\x00\x11\x08\xEA\x60\xEA\x60\x03\x01\x22\x00";
+            std::ofstream(jpeg, std::ios::binary).write(huge, sizeof huge - 1);
+            expected << line("Рисунок больше экрана ", jpeg);
+        } else if (i > 1) {
+            std::filesystem::remove(jpeg);
+            expected << line("Фаил не найден ", jpeg);
+        }
+    }
+    world.makeMenu();
+    QCOMPARE(world.messages.size(), 1);
+    const BoxText box = boxText(world.messages.front());
+    QCOMPARE(box.text, QStringLiteral("Не удалось подготовить рисунков: 51. Игра пойдёт без них."));
+    QCOMPARE(box.details, expected.join('\n'));
+
+    const QString few = pictureProblemsMessage(expected.mid(0, 3));
+    QCOMPARE(few, expected.mid(0, 3).join('\n'));
+    QCOMPARE(boxText(few).text, few);
+    QVERIFY(boxText(few).details.isEmpty());
+}
+
 // A read-only install that shipped one BMP uses it as it is and reports only the
 // others. A file size limit of nothing fails every write, whoever the user is.
 void FrontendTest::readOnlyInstallReportsOnlyTheBmpsItLacks() {
@@ -397,7 +431,8 @@ void FrontendTest::readOnlyInstallReportsOnlyTheBmpsItLacks() {
     world.makeMenu();
     setrlimit(RLIMIT_FSIZE, &writable);
 
-    QCOMPARE(world.messages, QStringList{unwritten.join('\n')});
+    QCOMPARE(world.messages.size(), 1);
+    QCOMPARE(boxText(world.messages.front()).details, unwritten.join('\n'));
     QCOMPARE(firstLine(shipped), "shipped");
 }
 
