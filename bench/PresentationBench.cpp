@@ -1,45 +1,28 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
-#include "game/presentation/Presentation.h"
-#include "game/presentation/Sprites.h"
-#include "game/presentation/sdl/SdlHandles.h"
-#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/core/Level.h"
 #include "game/fakes/Fakes.h"
-#include "tests/common/TempDir.h"
+#include "game/presentation/Presentation.h"
+#include "game/presentation/ScreenSize.h"
+#include "game/presentation/sdl/ScreenScaler.h"
+#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "tests/presentation/PictureFolder.h"
 
 namespace orbo {
 namespace {
 
-// A program folder with every sprite picture of the game: 64 x 50, 24-bit, a
-// coloured figure on black as the real sprites are.
-class PictureFolder {
+// The in-memory screen; the areas each flip changed stay readable.
+class MemoryScreen : public sdl::SoftwareDisplay {
 public:
-    PictureFolder() {
-        std::filesystem::create_directories(dir_.path() / "графика");
-        std::mt19937 random(7);
-        for (std::string name : spritePictureNames()) {
-            name.erase(0, std::string("\\графика\\").size());
-            const bool title = name == "Заставка.bmp";
-            write(dir_.path() / "графика" / name, title ? 1024 : 64, title ? 768 : 50, random);
-        }
-    }
-    const std::filesystem::path& path() const { return dir_.path(); }
-
-private:
-    static void write(const std::filesystem::path& file, int width, int height, std::mt19937& random) {
-        const sdl::UniqueSurface picture(SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24));
-        const SDL_Rect figure{width / 8, height / 8, width * 3 / 4, height * 3 / 4};
-        SDL_FillRect(picture.get(), &figure, SDL_MapRGB(picture->format, random() & 0xFF, random() & 0xFF, 200));
-        SDL_SaveBMP(picture.get(), file.c_str());
-    }
-    TempDir dir_;
+    using SoftwareDisplay::composer;
+    using SoftwareDisplay::lastChanges;
 };
 
-// The game on the in-memory screen, the rest of the machine fake.
+// The game on the in-memory screen, the rest of the machine fake, a level laid
+// out with every kind of tile and a kettle, the hero and two cops.
 struct ScreenGame {
     explicit ScreenGame(const std::filesystem::path& programDir)
         : machine(programDir),
@@ -51,50 +34,104 @@ struct ScreenGame {
         game.progress.lives = 10.0f;
         game.progress.score = 1230;
         screen.open();
+        loadSprites(game);
+        for (int row = 0; row < FieldRows; ++row)
+            for (int col = 0; col < FieldColumns; ++col) game.tileMap.set(col, row, (row * 7 + col * 3) % 5);
+        game.tileMap.set(9, 3, Kettle);
+        placeUnits(game);
+        game.units[1].x = 320.0;
+        game.units[2].x = 768.0;
+        game.units[2].y = 300.0;
+    }
+    // One pass's picture, as the session draws it: the frame, the flip, the clearing.
+    const std::vector<SDL_Rect>& pass() {
+        drawFrame(game);
+        screen.flip();
+        screen.clearBackBuffer();
+        return screen.lastChanges();
+    }
+    // The units a few pixels on and the kettle one picture on, as in play.
+    void move() {
+        for (int slot = 0; slot < 3; ++slot) game.units[static_cast<std::size_t>(slot)].x += slot == 0 ? 4.0 : -4.0;
+        advanceFrame(game, Kettle);
     }
     fake::Machine machine;
-    sdl::SoftwareDisplay screen;
+    MemoryScreen screen;
     Platform platform;
     Game game;
 };
 
 void loadAllSprites(benchmark::State& state) {
-    const PictureFolder pictures;
+    const test::PictureFolder pictures;
     ScreenGame play(pictures.path());
     for (auto _ : state) benchmark::DoNotOptimize(loadSprites(play.game));
     state.SetLabel("140 surfaces from 89 files");
 }
 BENCHMARK(loadAllSprites)->Unit(benchmark::kMillisecond);
 
-// One pass's picture: 240 tiles, the hero and two cops, the separator, the
-// status texts, then the flip that hands the frame on and the clearing.
-void composeFrame(benchmark::State& state) {
-    const PictureFolder pictures;
+// The whole frame composed anew: 240 tiles, the hero and two cops, the separator
+// and the status texts, as after the title or a level change.
+void composeWholeFrame(benchmark::State& state) {
+    const test::PictureFolder pictures;
     ScreenGame play(pictures.path());
-    Game& game = play.game;
-    loadSprites(game);
-    for (int row = 0; row < FieldRows; ++row)
-        for (int col = 0; col < FieldColumns; ++col) game.tileMap.set(col, row, (row * 7 + col * 3) % 5);
-    game.tileMap.set(9, 3, Kettle);
-    const std::pair<int, int> cells[3] = {{1, 14}, {5, 0}, {12, 6}};
-    for (int slot = 0; slot < 3; ++slot) {
-        Unit& unit = game.units[static_cast<std::size_t>(slot)];
-        unit.name = slot == 0 ? HeroName : CopName;
-        unit.spriteSet = slot == 0 ? HeroSpriteSet : CopSpriteSet;
-        unit.col = cells[slot].first;
-        unit.row = cells[slot].second;
-        unit.x = unit.col * 64.0;
-        unit.y = unit.row * 50.0;
-        game.tileMap.set(unit.col, unit.row, Empty);
-    }
     for (auto _ : state) {
-        drawFrame(game);
-        play.screen.flip();
-        play.screen.clearBackBuffer();
-        game.units[0].phase ^= 1;
+        play.pass();
+        play.screen.composer().restart();
     }
 }
-BENCHMARK(composeFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(composeWholeFrame)->Unit(benchmark::kMicrosecond);
+
+// A pass in play: the units moved and the kettle turned.
+void composeWalkingFrame(benchmark::State& state) {
+    const test::PictureFolder pictures;
+    ScreenGame play(pictures.path());
+    play.pass();
+    for (auto _ : state) {
+        play.move();
+        play.pass();
+    }
+}
+BENCHMARK(composeWalkingFrame)->Unit(benchmark::kMicrosecond);
+
+// A paused pass with nothing changed on screen.
+void composeStillFrame(benchmark::State& state) {
+    const test::PictureFolder pictures;
+    ScreenGame play(pictures.path());
+    play.pass();
+    for (auto _ : state) play.pass();
+}
+BENCHMARK(composeStillFrame)->Unit(benchmark::kMicrosecond);
+
+// The changed areas of a walking pass sent to an in-memory window surface of the
+// given size, as the window's surface path does it; argument 0: the whole frame.
+void presentToWindowSurface(benchmark::State& state) {
+    const test::PictureFolder pictures;
+    ScreenGame play(pictures.path());
+    const int width = static_cast<int>(state.range(0));
+    const int height = static_cast<int>(state.range(1));
+    const bool whole = state.range(2) != 0;
+    const sdl::UniqueSurface window(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888));
+    const sdl::ScreenScaler scaler(ScreenWidth, ScreenHeight, *window);
+    play.pass();
+    for (auto _ : state) {
+        state.PauseTiming();
+        play.move();
+        const std::vector<SDL_Rect>& changed = play.pass();
+        state.ResumeTiming();
+        if (whole)
+            scaler.copyAll(play.screen.composer().frame(), *window);
+        else
+            for (const SDL_Rect& area : changed) scaler.copy(play.screen.composer().frame(), *window, area);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(whole ? "whole frame" : "changed areas");
+}
+BENCHMARK(presentToWindowSurface)
+    ->Args({1024, 768, 0})
+    ->Args({1920, 1080, 0})
+    ->Args({1024, 768, 1})
+    ->Args({1920, 1080, 1})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orbo

@@ -95,10 +95,20 @@ void FrameComposer::redrawBlock(int block) {
 const std::vector<SDL_Rect>& FrameComposer::flip() {
     back_->index();
     if (frame_) {
+        int changedBlocks = 0;
         for (int block = 0; block < back_->blocks(); ++block) {
             const bool changed = !back_->sameBlock(*shown_, block);
             dirty_[static_cast<std::size_t>(block)] = changed ? 1 : 0;
-            if (changed) redrawBlock(block);
+            changedBlocks += changed ? 1 : 0;
+        }
+        // Most of the screen changed (a title, a new level): one pass over the
+        // steps costs less than replaying them block by block.
+        if (2 * changedBlocks > back_->blocks()) {
+            std::fill(dirty_.begin(), dirty_.end(), std::uint8_t{1});
+            compose(*back_, *frame_, {0, 0, frame_->w, frame_->h});
+        } else {
+            for (int block = 0; block < back_->blocks(); ++block)
+                if (dirty_[static_cast<std::size_t>(block)]) redrawBlock(block);
         }
     }
     collectChanged();
