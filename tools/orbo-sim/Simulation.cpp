@@ -2,6 +2,7 @@
 
 #include "game/session/Session.h"
 #include "tools/orbo-sim/BlindDisplay.h"
+#include "tools/orbo-sim/StartLevel.h"
 #include "tools/orbo-sim/Trace.h"
 
 namespace orbo::sim {
@@ -63,11 +64,14 @@ bool Simulation::saveShot() const {
 }
 
 void Simulation::runSession(Command::Kind kind) {
-    if (kind == Command::Kind::NewGame) game_->progress.canContinue = false;
     ++session_;
     pass_ = 0;
     printedPass_ = -1;
     passesLeft_ = 0;
+    if (kind == Command::Kind::NewGame && !startAtLevel(*game_, options_.level)) {
+        printLine();
+        return;
+    }
     try {
         playSession(*game_);
     } catch (const ScriptMovedOn&) {

@@ -22,6 +22,8 @@ struct SimOptions {
     bool soundOn = true;
     bool musicOn = false;
     std::uint32_t seed = 1;
+    // The level every new game starts on.
+    int level = 0;
     std::uint32_t frameMs = 16;
     std::uint32_t tick0 = 1000000;
     bool traceAll = false;

@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: orbo-sim --dir DIR [--speed N] [--smart] [--sound 0|1] [--music 0|1] [--seed N]\n"
-    "                [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]  < script\n";
+    "                [--level N] [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]  < script\n";
 
 struct UsageError {
     std::string message;
@@ -50,6 +50,8 @@ orbo::sim::SimOptions parseArguments(int argc, char** argv) {
             options.musicOn = parseUnsigned(option, value(), 0, 1) == 1;
         } else if (option == "--seed") {
             options.seed = parseUnsigned(option, value(), 0, UINT32_MAX);
+        } else if (option == "--level") {
+            options.level = static_cast<int>(parseUnsigned(option, value(), 0, 9999));
         } else if (option == "--frame-ms") {
             options.frameMs = parseUnsigned(option, value(), 1, 10000);
         } else if (option == "--tick0") {
