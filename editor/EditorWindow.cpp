@@ -62,8 +62,7 @@ EditorWindow::EditorWindow(std::filesystem::path programFolder, std::unique_ptr<
     buildClientArea();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (const QString& file : std::as_const(blockPictures_.missing))
-        dialogs_->showMessage(this, QStringLiteral("Фаил не найден ") + file);
+    if (!blockPictures_.problems.isEmpty()) dialogs_->showMessage(this, blockPictures_.problems.join(u'\n'));
 
     keyPollTimer_ = new QTimer(this);
     keyPollTimer_->setObjectName(QStringLiteral("keyPollTimer"));

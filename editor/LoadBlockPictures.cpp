@@ -1,6 +1,9 @@
 #include "editor/LoadBlockPictures.h"
 
 #include <string>
+#include <system_error>
+
+#include "common/PictureHeader.h"
 
 #include "editor/FieldView.h"
 #include "editor/PathText.h"
@@ -12,15 +15,22 @@ LoadedBlockPictures loadBlockPictures(const std::filesystem::path& programFolder
     const QSize cellSize(FieldView::CellWidth, FieldView::CellHeight);
     for (std::size_t code = 0; code < BlockPictureFiles.size(); ++code) {
         const std::string relative = std::string(GraphicsFolder) + "/" + BlockPictureFiles[code];
-        const QString file = toQString(resolveProgramPath(programFolder, relative));
+        const auto path = resolveProgramPath(programFolder, relative);
+        const QString file = toQString(path);
+        // The header first: a picture claiming more than the screen is never decoded.
+        const PictureCheck check = checkPictureFile(path);
         QPixmap picture;
-        if (picture.load(file)) {
+        if (check == PictureCheck::Fits && picture.load(file)) {
             // Pictures of any size fill exactly one cell of the fixed pitch.
             loaded.pictures[code] = picture.scaled(cellSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         } else {
             loaded.pictures[code] = QPixmap(cellSize);
             loaded.pictures[code].fill(Qt::black);
-            loaded.missing << file;
+            std::error_code error;
+            const char* text = !std::filesystem::exists(path, error) ? "Фаил не найден "
+                               : check == PictureCheck::TooLarge     ? "Рисунок больше экрана "
+                                                                     : "Не удаётся прочитать файл ";
+            loaded.problems << QString::fromUtf8(text) + file;
         }
     }
     return loaded;

@@ -12,8 +12,8 @@ namespace orbo {
 struct LoadedBlockPictures {
     // Indexed by tile code, each the size of one cell; black where a file failed.
     std::array<QPixmap, BlockPictureFiles.size()> pictures;
-    // The full paths of the files that could not be read.
-    QStringList missing;
+    // One line for the player per picture that failed, naming the file and why.
+    QStringList problems;
 };
 
 LoadedBlockPictures loadBlockPictures(const std::filesystem::path& programFolder);

@@ -181,6 +181,34 @@ private slots:
         QVERIFY(!form.isVisible());
     }
 
+    // Three pictures failing three ways: one message, each named for what went wrong.
+    void pictureProblemsAreOneMessageNamingWhatFailed() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(GraphicsFolder));
+        const auto picture = [&](int code) {
+            return dir.filePath(QString(GraphicsFolder) + u'/' + BlockPictureFiles[static_cast<std::size_t>(code)]);
+        };
+        QImage cell(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
+        cell.fill(Qt::gray);
+        for (int code = Empty; code <= Kettle; ++code) QVERIFY(cell.save(picture(code), "BMP"));
+        QVERIFY(QFile::remove(picture(Brick)));
+        QFile broken(picture(Turf));
+        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate) && broken.write("not a picture") > 0);
+        broken.close();
+        // The information header of a BMP of 16384 x 16384 pixels, and no pixels.
+        QByteArray huge("BM", 2);
+        huge.append(12, '\0').append("\x28\0\0\0\0\x40\0\0\0\x40\0\0\1\0\x20\0", 16).append(88, '\0');
+        QFile large(picture(Ladder));
+        QVERIFY(large.open(QIODevice::WriteOnly | QIODevice::Truncate) && large.write(huge) == huge.size());
+        large.close();
+
+        auto fake = std::make_unique<FakeDialogs>();
+        const FakeDialogs* dialogs = fake.get();
+        const EditorWindow form(toPath(dir.path()), std::move(fake));
+        QCOMPARE(dialogs->messages, QStringList({u"Фаил не найден "_s + picture(Brick) + u"\nНе удаётся прочитать файл "_s +
+                                                 picture(Turf) + u"\nРисунок больше экрана "_s + picture(Ladder)}));
+    }
+
     void keyPollChoosesTheHighestDigitAndArmsPainting() {
         Editor editor;
         // A key pressed and released between two polls counts, once.
