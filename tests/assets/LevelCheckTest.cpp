@@ -20,11 +20,12 @@ using Rows = std::map<int, std::string>;
 
 // A level drawn as pictures: '.' empty, '#' bricks, '=' turf, 'H' ladder, '-'
 // bar, 'k' kettle, written as the editor writes it. Rows not given are those
-// of a frame: cops on a ledge, and a ladder from the ground up to it.
+// of a frame: cops on a ledge they leave at its far end, and a ladder from the
+// ground up to under it.
 std::string level(const Rows& rows) {
     std::string bytes;
     for (int row = 0; row < 15; ++row) {
-        std::string picture = row == 0 ? "................" : row == 1 ? "###H############" : "...H............";
+        std::string picture = row == 0 ? "................" : row == 1 ? "###############." : "...H............";
         if (rows.count(row)) picture = rows.at(row);
         for (const char c : picture) bytes += static_cast<char>('0' + std::string(".#=H-k").find(c));
         bytes += "\r\n";
@@ -59,6 +60,7 @@ TEST(LevelCheck, reportsEachFaultWhereItIs) {
         {level({{14, ".#.H..........k."}}), 15, 2, "the hero's start cell (column 1, row 14) is bricks"},
         {level({{0, ".=.........k...."}}), 1, 2, "the cops' start cell (column 1, row 0) is turf"},
         {level({}), 0, 0, "no kettle"},
+        {level({{1, "###H############"}, {14, ".k.H............"}}), 15, 2, "the cops can reach the hero's start cell"},
     };
     EXPECT_TRUE(checkLevel(good).sound());
     for (const auto& c : cases) EXPECT_TRUE(hasFault(checkLevel(c.bytes), c.line, c.column, c.words)) << c.words;

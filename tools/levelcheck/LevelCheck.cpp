@@ -8,6 +8,7 @@
 #include "common/LevelFile.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Shots.h"
+#include "tools/levelcheck/CopRush.h"
 #include "tools/levelcheck/StillPlatform.h"
 
 namespace orbo::levelcheck {
@@ -262,6 +263,7 @@ Report checkLevel(std::string_view bytes) {
             if (reached[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]) ++report.reachableKettles;
             else faults.add(row + 1, col + 1, "kettle at " + cellName(col, row) + " is out of the hero's reach");
         }
+    if (const auto rush = copRushFault(level)) faults.add(HeroStartRow + 1, HeroStartCol + 1, *rush);
     return report;
 }
 
