@@ -7,6 +7,7 @@
 #include "tools/autoplayer/Distance.h"
 #include "tools/autoplayer/Planner.h"
 #include "tools/autoplayer/Replay.h"
+#include "tools/autoplayer/Table.h"
 
 namespace orbo {
 namespace {
@@ -183,6 +184,57 @@ TEST_F(Autoplayer, findsNoWayIntoAPitUnderBricks) {
     level(0, DiggingPit);
     Playfield diggable(options(0));
     EXPECT_LT(autoplay::kettleDistance(diggable.game()), autoplay::OutOfReach);
+}
+
+// Each move ends with the hero at rest one cell on, or is refused where it cannot be made.
+TEST_F(Autoplayer, movesEndAtRestOnTheNextCellOrAreRefused) {
+    level(0, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "0100000000000000", "0300000000000000",
+              "0322200000000000", "0300000000000500"});
+    Playfield field(options(0));
+    const std::uint32_t startTick = field.save().tick;
+    const Game& game = field.game();
+    const Unit& hero = game.units[HeroSlot];
+    std::vector<autoplay::Segment> script;
+
+    EXPECT_FALSE(autoplay::playMove(field, autoplay::Move::DigRight, script).done) << "no turf below beside him";
+    ASSERT_TRUE(autoplay::playMove(field, autoplay::Move::Up, script).done);
+    ASSERT_TRUE(autoplay::playMove(field, autoplay::Move::Up, script).done);
+    EXPECT_EQ(hero.row, 12);
+    EXPECT_TRUE(autoplay::isAtRest(hero));
+    EXPECT_FALSE(autoplay::playMove(field, autoplay::Move::Up, script).done) << "bricks above the ladder";
+
+    const int before = field.effectCount(1);
+    ASSERT_TRUE(autoplay::playMove(field, autoplay::Move::DigRight, script).done);
+    EXPECT_EQ(game.tileMap.at(2, 13), Hole);
+    EXPECT_EQ(field.effectCount(1), before + 1);
+
+    ASSERT_TRUE(autoplay::playMove(field, autoplay::Move::Right, script).done);
+    EXPECT_EQ(hero.col, 2);
+    EXPECT_TRUE(autoplay::isAtRest(hero));
+
+    int passes = 0;
+    for (const autoplay::Segment& segment : script) passes += segment.passes;
+    EXPECT_EQ(static_cast<std::uint32_t>(passes) * 16, field.save().tick - startTick) << "the script is every pass played";
+}
+
+TEST(AutoplayerTable, sumsUpTheClearedPlansAndNamesTheRest) {
+    auto cleared = [](int passes, int livesLost, int holes, int closest) {
+        autoplay::Plan plan;
+        plan.cleared = true;
+        plan.figures.passes = passes;
+        plan.figures.livesLost = livesLost;
+        plan.figures.holesDug = holes;
+        plan.figures.closestCall = closest;
+        return plan;
+    };
+    const std::vector<autoplay::LevelFigures> levels = {
+        {0, "first", {cleared(100, 0, 1, 4), cleared(300, 1, 3, 2)}, {cleared(500, 2, 0, 1), autoplay::Plan{}}},
+        {1, "second", {autoplay::Plan{}, autoplay::Plan{}}, {autoplay::Plan{}, autoplay::Plan{}}},
+    };
+    const std::string table = autoplay::levelsTable(levels, "the command");
+    EXPECT_NE(table.find("| 0 | first | 200 | 1 | 3 | 2 | 500 (1 of 2) | 2 | 0 | 1 |"), std::string::npos) << table;
+    EXPECT_NE(table.find("| 1 | second | not cleared | – | – | – | not cleared |"), std::string::npos) << table;
+    EXPECT_NE(table.find("`the command`"), std::string::npos);
 }
 
 }  // namespace

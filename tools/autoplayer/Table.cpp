@@ -66,9 +66,10 @@ std::string levelsTable(const std::vector<LevelFigures>& levels, const std::stri
     text << "# The levels and what clearing them takes\n\n"
          << "Figures of the automatic player (`tools/autoplayer`), which plays every level through the real\n"
          << "rules at speed 2: with dumb cops over " << dumbTries << " seeds and with smart cops over " << smartTries
-         << " seeds. *Passes* is the mean number of passes of the play loop to clear the level (16 ms\n"
-         << "each), *lives lost* and *holes dug* are totals over the seeds, *closest call* is the fewest cells\n"
-         << "(along rows and columns) there ever were between the hero and a cop.\n\n"
+         << " seeds.\n*Passes* is the mean number of passes of the play loop to clear the level (16 ms each; \"1 of\n"
+         << "2\": the player cleared it with one seed only), *lives lost* is the total over the seeds, *holes\n"
+         << "dug* the most in one game, *closest call* the fewest cells (along rows and columns) there ever\n"
+         << "were between the hero and a cop.\n\n"
          << "Made by `" << command << "`; do not edit by hand.\n\n"
          << "| level | idea | passes | lives lost | holes dug | closest call | smart: passes | lives lost | holes dug "
             "| closest call |\n"
