@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,8 @@ struct SessionState {
     std::uint32_t lastStepTick = 0;
     float cellWidth = 0.0f;
     float cellHeight = 0.0f;
+    // Set: the session plays this level file alone, with no level before or after it.
+    std::filesystem::path levelFile;
     // The tune failed its check this session: it was reported and is not played.
     bool tuneRefused = false;
 };

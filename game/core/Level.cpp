@@ -36,7 +36,9 @@ std::filesystem::path programPath(const Game& game, std::string_view relative) {
 }
 
 void loadLevel(Game& game) {
-    const auto file = programPath(game, "\\Этажи\\Orbo" + std::to_string(game.progress.level) + ".orb");
+    const auto file = game.session.levelFile.empty()
+                          ? programPath(game, "\\Этажи\\Orbo" + std::to_string(game.progress.level) + ".orb")
+                          : game.session.levelFile;
     std::error_code error;
     const auto rows = std::filesystem::is_regular_file(file, error) ? readLevelFile(file) : std::nullopt;
     if (!rows) {
@@ -96,6 +98,11 @@ bool checkLevelCleared(Game& game) {
 }
 
 void advanceLevel(Game& game) {
+    // A level played alone has no next one: moving on ends the session.
+    if (!game.session.levelFile.empty()) {
+        game.session.quit = true;
+        return;
+    }
     game.progress.level += 1;
     if (game.progress.level == game.session.levelCount) game.progress.level = 0;
     playEffect(game, Effect::LevelUp);

@@ -13,7 +13,8 @@ inline constexpr const char* PathNotFoundText = "Путь не найден ";
 // A program-relative name such as "\\графика\\Коп.bmp" as a real path.
 std::filesystem::path programPath(const Game& game, std::string_view relative);
 
-// Reads the file of level `level` into the grid, or reports it missing and ends the session.
+// Reads the file of level `level` (or the session's own level file) into the
+// grid, or reports it missing and ends the session.
 void loadLevel(Game& game);
 
 // The hero and both cops back on their start cells.

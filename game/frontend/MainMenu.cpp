@@ -13,6 +13,7 @@
 
 #include "common/Paths.h"
 #include "game/core/Level.h"
+#include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MenuLook.h"
 #include "game/frontend/MenuPictures.h"
 #include "game/frontend/PictureFiles.h"
@@ -124,10 +125,7 @@ void MainMenu::loadMenu() {
     if (!pictures.splash.isNull()) splash_->setPixmap(QPixmap::fromImage(std::move(pictures.splash)));
     if (!pictures.problems.isEmpty()) messages_(pictureProblemsMessage(pictures.problems), MessageIcon::Critical);
 
-    game_.settings.musicOn = false;
-    game_.settings.soundOn = true;
-    game_.settings.smartCops = 0;
-    game_.settings.speed = 2;
+    applyDefaultOptions(game_.settings);
     game_.session.paused = false;
 }
 

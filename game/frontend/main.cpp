@@ -1,24 +1,66 @@
 #include <QApplication>
 #include <QEventLoop>
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
 #include "common/GraphicalDisplay.h"
 #include "common/Paths.h"
+#include "game/frontend/CommandLine.h"
+#include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MainMenu.h"
+#include "game/frontend/PictureFiles.h"
+#include "game/frontend/SessionMessages.h"
 #include "game/presentation/sdl/RealPlatform.h"
 #include "game/session/Session.h"
+#include "qtcommon/RussianQtTexts.h"
+
+namespace {
+
+// One level file straight on the play screen, as the editor's "Играть" asks:
+// the pictures are made ready as the menu does, the options are the menu's
+// defaults, and the program ends with the session.
+void playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file) {
+    const orbo::MenuPictureLoad pictures = orbo::prepareMenuPictures(programDir);
+    if (!pictures.problems.isEmpty())
+        orbo::showSessionMessage(pictures.problems.join(QLatin1Char('\n')).toStdString(), orbo::MessageIcon::Critical);
+    orbo::applyDefaultOptions(game.settings);
+    orbo::playLevelFile(game, file);
+}
+
+// The command line is read before any window exists, so --help and a wrong
+// command line are answered also where there is no display.
+orbo::CommandLine readCommandLine(int& argc, char* argv[]) {
+    const QCoreApplication console(argc, argv);
+    const auto russianTexts = orbo::installRussianQtTexts();
+    return orbo::parseCommandLine(QCoreApplication::arguments());
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    const orbo::CommandLine wanted = readCommandLine(argc, argv);
+    if (wanted.output) {
+        std::fputs(wanted.output->toLocal8Bit().constData(), wanted.exitStatus == 0 ? stdout : stderr);
+        return wanted.exitStatus;
+    }
+
     if (!orbo::checkGraphicalDisplay("orbo")) return orbo::NoDisplayStatus;
     QApplication app(argc, argv);
+    const auto russianTexts = orbo::installRussianQtTexts();
+
     const std::filesystem::path programDir = orbo::executableFolder();
     // A session lets the menu's window messages through, but never the player's
     // clicks and keys: those belong to the play screen until it closes.
-    orbo::sdl::RealPlatform machine(programDir, [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
+    orbo::sdl::RealPlatform machine(
+        programDir, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
+        orbo::showSessionMessage);
     const auto game = std::make_unique<orbo::Game>(machine.platform());
+    if (wanted.levelFile) {
+        playLevelAlone(*game, programDir, *wanted.levelFile);
+        return 0;
+    }
+
     orbo::MainMenu menu(*game, programDir, orbo::playSession);
     menu.show();
     return app.exec();

@@ -30,6 +30,18 @@ bool countLevels(Game& game) {
     return true;
 }
 
+// The one level file is checked before the screen opens, as the level folder is.
+bool findLevelFile(Game& game) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(game.session.levelFile, error)) {
+        game.platform.messages.show(FileNotFoundText + displayPath(game.session.levelFile), MessageIcon::Critical);
+        game.session.quit = true;
+        return false;
+    }
+    game.session.levelCount = 1;
+    return true;
+}
+
 void startOrResume(Game& game) {
     GameProgress& progress = game.progress;
     if (progress.canContinue) {
@@ -114,7 +126,7 @@ void playSession(Game& game) {
     platform.random.seedFromTimeOfDay();
     game.session.cellWidth = static_cast<float>(CellWidth);
     game.session.cellHeight = static_cast<float>(CellHeight);
-    if (!countLevels(game)) return;
+    if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return;
     game.lastKettleTick = platform.clock.tickCount();
 
     if (prepareSession(game)) {
@@ -125,6 +137,13 @@ void playSession(Game& game) {
     stopMusic(game);
     closePlayScreen(game);
     platform.display.showPointer(true);
+}
+
+void playLevelFile(Game& game, const std::filesystem::path& file) {
+    game.session.levelFile = file;
+    game.progress.canContinue = false;
+    playSession(game);
+    game.session.levelFile.clear();
 }
 
 }  // namespace orbo

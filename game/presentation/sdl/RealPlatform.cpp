@@ -2,8 +2,9 @@
 
 namespace orbo::sdl {
 
-RealPlatform::RealPlatform(std::filesystem::path programDir, std::function<void()> pumpWindowMessages)
-    : messages_([this] { return display_.window(); }),
+RealPlatform::RealPlatform(std::filesystem::path programDir, std::function<void()> pumpWindowMessages,
+                           SdlMessageBox::Fallback fallbackMessages)
+    : messages_([this] { return display_.window(); }, std::move(fallbackMessages)),
       events_(std::move(pumpWindowMessages), &keyboard_),
       platform_{std::move(programDir), clock_, random_, keyboard_, display_, sound_, music_, messages_, events_} {}
 

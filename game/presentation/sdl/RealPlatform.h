@@ -20,7 +20,9 @@ namespace orbo::sdl {
 // or a sound card and the menu runs without SDL.
 class RealPlatform {
 public:
-    RealPlatform(std::filesystem::path programDir, std::function<void()> pumpWindowMessages);
+    // fallbackMessages shows the messages SDL cannot; without it they go to standard error only.
+    RealPlatform(std::filesystem::path programDir, std::function<void()> pumpWindowMessages,
+                 SdlMessageBox::Fallback fallbackMessages = {});
     RealPlatform(const RealPlatform&) = delete;
     RealPlatform& operator=(const RealPlatform&) = delete;
 

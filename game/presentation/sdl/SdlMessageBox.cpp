@@ -20,8 +20,9 @@ void SdlMessageBox::show(std::string_view text, MessageIcon icon) {
     const Uint32 flags = icon == MessageIcon::Critical ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
     SDL_Window* parent = parent_ ? parent_() : nullptr;
     if (SDL_ShowSimpleMessageBox(flags, Caption, message.c_str(), parent) == 0) return;
-    // No screen to show it on: the player still learns why the session ended.
+    // SDL has no way to show it: the player still learns why the session ended.
     std::cerr << Caption << ": " << message << '\n';
+    if (fallback_) fallback_(text, icon);
 }
 
 }  // namespace orbo::sdl

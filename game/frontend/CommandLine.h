@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+
+namespace orbo {
+
+// What the command line asks of the game program.
+struct CommandLine {
+    // Set: play this level file alone instead of opening the menu.
+    std::optional<std::filesystem::path> levelFile;
+    // Set: the text to print and the exit status, for --help or a wrong command line.
+    std::optional<QString> output;
+    int exitStatus = 0;
+};
+
+// arguments as the program got them, its own name first.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+}  // namespace orbo
