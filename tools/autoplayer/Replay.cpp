@@ -3,20 +3,22 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "game/core/ScanCodes.h"
 #include "tools/orbo-sim/Script.h"
 #include "tools/orbo-sim/Simulation.h"
 
 namespace orbo::autoplay {
 namespace {
 
+// The names orbo-sim's scripts use for the keys the planner presses.
 std::string keyName(int key) {
     switch (key) {
-    case 16: return "Q";
-    case 17: return "W";
-    case 200: return "Up";
-    case 203: return "Left";
-    case 205: return "Right";
-    case 208: return "Down";
+    case ScanCode::Q: return "Q";
+    case ScanCode::W: return "W";
+    case ScanCode::Up: return "Up";
+    case ScanCode::Left: return "Left";
+    case ScanCode::Right: return "Right";
+    case ScanCode::Down: return "Down";
     default: return std::to_string(key);
     }
 }
