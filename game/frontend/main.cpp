@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "common/FileSizeLimit.h"
 #include "common/GraphicalDisplay.h"
 #include "common/Paths.h"
 #include "game/frontend/CommandLine.h"
@@ -39,6 +40,7 @@ orbo::CommandLine readCommandLine(int& argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    orbo::ignoreFileSizeLimitSignal();
     const orbo::CommandLine wanted = readCommandLine(argc, argv);
     if (wanted.output) {
         std::fputs(wanted.output->toLocal8Bit().constData(), wanted.exitStatus == 0 ? stdout : stderr);
