@@ -405,7 +405,7 @@ private slots:
         editor.play();
         QCOMPARE(editor.dialogs->messages, QStringList(u"Фаил не найден "_s + editor.path(u"orbo"_s)));
 
-        // A stand-in for the game that notes where it runs, its arguments and the level it got.
+        // A stand-in for the game that notes where it runs and its arguments.
         editor.write(u"orbo"_s, "#!/bin/sh\nprintf '%s\\n' \"$(pwd)\" \"$@\" >> started\n");
         QVERIFY(QFile::setPermissions(editor.path(u"orbo"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         editor.open(u"Этажи/Orbo0.orb"_s);

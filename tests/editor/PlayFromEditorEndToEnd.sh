@@ -70,18 +70,39 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 gridTop=$((Y + HEIGHT - 533))
 cellCentre() { echo $((X + $1 * 40 + 20)) $((gridTop + $2 * 30 + 15)); }
 
-xdotool windowfocus --sync "$window"
-xdotool mousemove $(cellCentre 4 10)
-xdotool key 2 # bricks
-sleep 0.3
-xdotool keydown space
-sleep 0.3
-for col in 5 6 7; do
-    xdotool mousemove $(cellCentre "$col" 10)
-    sleep 0.2
+black=$(convert xc:black -format '%[pixel:p{0,0}]' info:)
+# The three cells of the editor's grid show a picture, no longer black.
+editorPainted() {
+    import -window root "$work/editor.png" 2>/dev/null || return 1
+    local format="" col colour
+    for col in 5 6 7; do
+        read -r x y < <(cellCentre "$col" 10)
+        format+="%[pixel:p{$x,$y}] "
+    done
+    for colour in $(convert "$work/editor.png" -format "$format" info:); do [[ $colour != "$black" ]] || return 1; done
+}
+# Space is read by the editor's key poll: the strokes are made again until a
+# busy machine has let the poll see it before the pointer moved.
+paint() {
+    xdotool windowfocus --sync "$window"
+    xdotool mousemove $(cellCentre 4 10)
+    xdotool key 2 # bricks
+    sleep 0.3
+    xdotool keydown space
+    sleep 0.5
+    for col in 5 6 7; do
+        xdotool mousemove $(cellCentre "$col" 10)
+        sleep 0.2
+    done
+    xdotool keyup space
+    sleep 0.3
+    editorPainted
+}
+painted=false
+for ((attempt = 0; attempt < 5; ++attempt)); do
+    paint && painted=true && break
 done
-xdotool keyup space
-sleep 0.3
+$painted || fail "Space and the pointer did not paint the three cells"
 xdotool key F5
 waitFor 60 playScreenUp || fail "F5 brought up no play screen"
 game=$(xdotool search --name '^Orbo$' getwindowpid 2>/dev/null | head -1)
@@ -102,8 +123,6 @@ cellsShown() {
     done
     local colours
     read -r -a colours < <(convert "$work/shot.png" -format "$format\n" info:) || return 1
-    local black
-    black=$(convert xc:black -format '%[pixel:p{0,0}]' info:)
     [[ ${colours[0]} != "$black" && ${colours[1]} == "${colours[0]}" && ${colours[2]} == "${colours[0]}" ]] || return 1
     for cell in 3 4 5 6 7 8; do [[ ${colours[cell]} == "$black" ]] || return 1; done
 }
@@ -126,11 +145,21 @@ gameEnded() { ! kill -0 "$game" 2>/dev/null; }
 [[ -z "$game" ]] || waitFor 10 gameEnded || fail "the game went on after Esc"
 kill -0 "$pid" 2>/dev/null && editorUp || fail "the editor is gone after the play session"
 
-# "&Файл" on the menu bar, then its first item, "Открыть Игру".
-xdotool windowfocus --sync "$window"
-xdotool mousemove $((X + 20)) $((Y + (HEIGHT - 533) / 2)) click 1
-sleep 0.5
-xdotool key Down Return
-waitFor 30 openDialogUp || fail "the open dialog is not titled \"Открыть\""
+# "&Файл" on the menu bar, then its first item, "Открыть Игру"; again if a busy
+# machine let the keys arrive before the menu was open.
+openFromMenu() {
+    xdotool windowfocus --sync "$window"
+    xdotool mousemove $((X + 20)) $((Y + (HEIGHT - 533) / 2)) click 1
+    sleep 1
+    xdotool key Down Return
+    waitFor 5 openDialogUp && return 0
+    xdotool key Escape Escape
+    return 1
+}
+opened=false
+for ((attempt = 0; attempt < 6; ++attempt)); do
+    openFromMenu && opened=true && break
+done
+$opened || fail "the open dialog is not titled \"Открыть\""
 xdotool windowfocus --sync "$(windowNamed 'Открыть')" key Escape
 waitFor 10 openDialogGone || fail "Esc did not close the open dialog"
