@@ -11,7 +11,7 @@ namespace orbo::fuzz {
 // reused by every input after it and removed when the process ends.
 class ScratchFolder {
 public:
-    ScratchFolder() : path_(std::filesystem::temp_directory_path() / ("orbo-fuzz-" + std::to_string(getpid()))) {
+    ScratchFolder() : path_(base() / ("orbo-fuzz-" + std::to_string(getpid()))) {
         std::filesystem::create_directories(path_ / "Этажи");
     }
     ~ScratchFolder() {
@@ -23,6 +23,12 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    // Memory rather than disk where there is a choice: every input is written there.
+    static std::filesystem::path base() {
+        std::error_code error;
+        if (std::filesystem::is_directory("/dev/shm", error)) return "/dev/shm";
+        return std::filesystem::temp_directory_path();
+    }
     std::filesystem::path path_;
 };
 
