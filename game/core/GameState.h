@@ -11,14 +11,29 @@
 
 namespace orbo {
 
-inline constexpr const char* HeroName = "Игрок";
-inline constexpr const char* CopName = "Коп";
-
 constexpr int UnitSlots = 9;
 constexpr int HeroSlot = 0;
+// The two cops take the slots after the hero's; the others stay free.
+constexpr int FirstCopSlot = 1;
+constexpr int LastCopSlot = 2;
+
 constexpr int HeroSpriteSet = 7;
 constexpr int CopSpriteSet = 8;
+constexpr int SpriteSetCount = CopSpriteSet + 1;
+// The kettle's animation is the longest: pictures 0 to 100, each shown for two frames.
+constexpr int SpriteFramesPerSet = 102;
+
 constexpr float LivesAtStart = 10.0f;
+constexpr std::int32_t KettleScore = 10;
+constexpr std::int32_t LevelScore = 100;
+constexpr std::int32_t LifeLostPenalty = 10;
+
+struct Cell {
+    std::int32_t col = 0;
+    std::int32_t row = 0;
+};
+constexpr Cell HeroStartCell{1, 14};
+constexpr Cell CopStartCell{1, 0};
 
 struct GameProgress {
     std::int32_t score = 0;
@@ -33,7 +48,7 @@ struct GameProgress {
 struct GameSettings {
     bool soundOn = false;
     bool musicOn = false;
-    std::int32_t smartCops = 0;
+    bool smartCops = false;
     std::int32_t speed = 0;
 };
 
@@ -45,14 +60,16 @@ struct SessionState {
     std::uint32_t lastStepTick = 0;
     float cellWidth = 0.0f;
     float cellHeight = 0.0f;
-    // Set: the session plays this level file alone, with no level before or after it.
-    std::filesystem::path levelFile;
     // The tune failed its check this session: it was reported and is not played.
     bool tuneRefused = false;
+    // Set: the session plays this level file alone, with no level before or after it.
+    std::filesystem::path levelFile;
 };
 
+enum class UnitKind { Free, Hero, Cop };
+
 struct Unit {
-    std::string name;  // empty: the slot is free
+    UnitKind kind = UnitKind::Free;
     std::int32_t col = 0;
     std::int32_t row = 0;
     double x = 0.0;
@@ -78,16 +95,16 @@ struct HoleRecord {
     std::int32_t row = 0;
 };
 
-inline constexpr const char* ShotLeftText = "ВыстрелВлево";
-inline constexpr const char* ShotRightText = "ВыстрелВправо";
+// Which way the hero shot; None once the shooting pose is over.
+enum class ShotDirection { None, Left, Right };
 
 struct ShotState {
-    std::string shotText;
+    ShotDirection direction = ShotDirection::None;
     std::int32_t shotCounter = 0;
 };
 
 struct SpriteSet {
-    std::array<std::shared_ptr<const Surface>, 256> frames;
+    std::array<std::shared_ptr<const Surface>, SpriteFramesPerSet> frames;
     std::int32_t currentFrame = 0;
     std::int32_t frameCount = 0;
 };
@@ -98,6 +115,8 @@ class ScrollStrip {
 public:
     static constexpr int Columns = 17;
     static constexpr int Rows = 32;
+    static constexpr int LeftLevelRow = 16;
+    static constexpr int EnteredLevelRow = 0;
     std::int32_t at(int col, int row) const { return cells_[static_cast<std::size_t>(row * Columns + col)]; }
     void set(int col, int row, std::int32_t code) { cells_[static_cast<std::size_t>(row * Columns + col)] = code; }
 
@@ -109,6 +128,16 @@ struct FpsState {
     std::int16_t fpsCounter = 0;
     float fpsLastTime = 0.0f;
     float fpsValue = 0.0f;
+};
+
+struct Game;
+
+// Shows a level change: game.scrollStrip sliding from the level left to the one
+// entered. The presentation draws it; the rules only ask for it.
+class LevelChangeView {
+public:
+    virtual ~LevelChangeView() = default;
+    virtual void showLevelChange(Game& game) = 0;
 };
 
 // Every record of the game, created once and zeroed at program start and kept
@@ -123,12 +152,13 @@ struct Game {
     GameSettings settings;
     SessionState session;
     std::array<Unit, UnitSlots> units;
-    std::array<std::int32_t, UnitSlots> carrying{};
+    std::array<bool, UnitSlots> carrying{};  // the cops' stolen kettles
     TileMap tileMap;
     std::array<HoleRecord, 256> holeTable{};
     ShotState shot;
-    std::array<SpriteSet, 256> spriteSets;
+    std::array<SpriteSet, SpriteSetCount> spriteSets;
     ScrollStrip scrollStrip;
+    LevelChangeView* levelChangeView = nullptr;  // none: level changes are not shown
     FpsState fps;
     std::uint32_t lastKettleTick = 0;  // the game screen's 10 ms kettle timer
 };

@@ -5,28 +5,13 @@
 #include "common/LevelFile.h"
 #include "common/Paths.h"
 #include "game/core/Effects.h"
-#include "game/core/Screen.h"
 
 namespace orbo {
 namespace {
 
-constexpr int ScrollStepMs = 50;
-
 void copyGridToStrip(Game& game, int offset) {
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col) game.scrollStrip.set(col, offset + row, game.tileMap.at(col, row));
-}
-
-void drawStrip(Game& game, int offset) {
-    Display& display = game.platform.display;
-    for (int row = 0; row < FieldRows; ++row) {
-        for (int col = 0; col < FieldColumns; ++col) {
-            const std::int32_t code = game.scrollStrip.at(col, offset + row);
-            if (code < 0 || code >= static_cast<int>(game.spriteSets.size())) continue;
-            const auto& picture = game.spriteSets[static_cast<std::size_t>(code)].frames[0];
-            if (picture) display.drawSprite(col * CellWidth, row * CellHeight, *picture, makeRect(0, 0, CellWidth, CellHeight));
-        }
-    }
 }
 
 }  // namespace
@@ -53,25 +38,24 @@ void loadLevel(Game& game) {
             game.tileMap.set(col, row, code <= Kettle ? code : Empty);
         }
     }
-    game.carrying[1] = 0;
-    game.carrying[2] = 0;
+    for (int cop = FirstCopSlot; cop <= LastCopSlot; ++cop) game.carrying[static_cast<std::size_t>(cop)] = false;
     for (auto& hole : game.holeTable) hole.openedAt = 0;
 }
 
 void placeUnits(Game& game) {
     Unit& hero = game.units[HeroSlot];
-    hero.name = HeroName;
+    hero.kind = UnitKind::Hero;
     hero.spriteSet = HeroSpriteSet;
-    hero.col = 1;
-    hero.row = 14;
-    hero.x = 64.0;
-    hero.y = 700.0;
+    hero.col = HeroStartCell.col;
+    hero.row = HeroStartCell.row;
+    hero.x = static_cast<double>(CellWidth) * HeroStartCell.col;
+    hero.y = static_cast<double>(CellHeight) * HeroStartCell.row;
     hero.phase = 0;
     hero.dirX = 0;
     hero.dirY = 0;
-    for (int cop = 1; cop <= 2; ++cop) {
+    for (int cop = FirstCopSlot; cop <= LastCopSlot; ++cop) {
         Unit& unit = game.units[static_cast<std::size_t>(cop)];
-        unit.name = CopName;
+        unit.kind = UnitKind::Cop;
         unit.spriteSet = CopSpriteSet;
         unit.phase = 0;
         sendCopBack(game, cop);
@@ -80,19 +64,19 @@ void placeUnits(Game& game) {
 
 void sendCopBack(Game& game, int cop) {
     Unit& unit = game.units[static_cast<std::size_t>(cop)];
-    unit.col = 1;
-    unit.row = 0;
-    unit.x = 64.0;
-    unit.y = 50.0;
+    unit.col = CopStartCell.col;
+    unit.row = CopStartCell.row;
+    unit.x = static_cast<double>(CellWidth) * CopStartCell.col;
+    unit.y = static_cast<double>(CellHeight) * (CopStartCell.row + 1);
 }
 
 bool checkLevelCleared(Game& game) {
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col)
             if (game.tileMap.at(col, row) == Kettle) return false;
-    for (const std::int32_t carried : game.carrying)
-        if (carried != 0) return false;
-    game.progress.score += 100;
+    for (const bool carried : game.carrying)
+        if (carried) return false;
+    game.progress.score += LevelScore;
     advanceLevel(game);
     return true;
 }
@@ -112,20 +96,13 @@ void advanceLevel(Game& game) {
 }
 
 void scrollToNextLevel(Game& game) {
-    int offset = 16;
+    int offset = ScrollStrip::LeftLevelRow;
     for (int pass = 0; pass < 2; ++pass) {
         copyGridToStrip(game, offset);
-        offset = 0;
+        offset = ScrollStrip::EnteredLevelRow;
         loadLevel(game);
     }
-    Display& display = game.platform.display;
-    for (offset = 16; offset >= 0; --offset) {
-        drawStrip(game, offset);
-        const bool shown = flipScreen(game);
-        game.platform.clock.sleep(ScrollStepMs);
-        display.clearBackBuffer();
-        if (!shown) break;
-    }
+    if (game.levelChangeView) game.levelChangeView->showLevelChange(game);
 }
 
 }  // namespace orbo

@@ -79,7 +79,7 @@ void OptionsDialog::paintEvent(QPaintEvent* event) {
 }
 
 void OptionsDialog::acceptChoices() {
-    game_.settings.smartCops = dumbCopsButton_->isChecked() ? 0 : 1;
+    game_.settings.smartCops = !dumbCopsButton_->isChecked();
     game_.settings.soundOn = soundBox_->checkState() != Qt::Unchecked;
     game_.settings.musicOn = musicBox_->checkState() != Qt::Unchecked;
     game_.settings.speed = speedBar_->value();

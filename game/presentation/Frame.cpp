@@ -2,7 +2,6 @@
 #include <string>
 
 #include "game/presentation/Presentation.h"
-#include "game/rules/Movement.h"
 #include "game/core/Numbers.h"
 
 namespace orbo {
@@ -38,17 +37,13 @@ void drawTiles(Game& game, double cellWidth, double cellHeight, const Rect& cell
     }
 }
 
-// False when the hero's kettle cleared the level: the frame ends there.
-bool drawUnits(Game& game, const Rect& cell) {
+void drawUnits(Game& game, const Rect& cell) {
     Display& display = game.platform.display;
-    for (int slot = 0; slot < UnitSlots; ++slot) {
-        if (game.units[static_cast<std::size_t>(slot)].name.empty()) continue;
-        if (updatePose(game, slot)) return false;
-        const Unit& unit = game.units[static_cast<std::size_t>(slot)];
+    for (const Unit& unit : game.units) {
+        if (unit.kind == UnitKind::Free) continue;
         const Surface* picture = spriteFrame(game, unit.spriteSet, unit.pose + unit.phase);
         if (picture) display.drawSprite(roundHalfEven(unit.x), roundHalfEven(unit.y), *picture, cell);
     }
-    return true;
 }
 
 void drawStatusLine(Game& game, double cellWidth, double cellHeight) {
@@ -75,7 +70,7 @@ void drawFrame(Game& game) {
     const double cellHeight = game.session.cellHeight;
     const Rect cell = makeRect(0, 0, roundHalfEven(cellWidth), roundHalfEven(cellHeight));
     drawTiles(game, cellWidth, cellHeight, cell);
-    if (!drawUnits(game, cell)) return;
+    drawUnits(game, cell);
     drawStatusLine(game, cellWidth, cellHeight);
 }
 

@@ -5,7 +5,6 @@
 #include "game/presentation/ScreenSize.h"
 #include "game/core/Effects.h"
 #include "game/core/Level.h"
-#include "game/core/Screen.h"
 
 namespace orbo {
 namespace {
@@ -35,6 +34,14 @@ bool openPlayScreen(Game& game) {
 void closePlayScreen(Game& game) {
     game.platform.display.close();
     game.platform.sound.close();
+}
+
+bool flipScreen(Game& game) {
+    Display& display = game.platform.display;
+    if (display.flip()) return true;
+    if (!game.session.quit) game.platform.messages.show(display.lastError(), MessageIcon::Critical);
+    game.session.quit = true;
+    return false;
 }
 
 bool showTitle(Game& game) {

@@ -15,6 +15,13 @@ bool openPlayScreen(Game& game);
 // Gives the desktop back and releases the screen and the sound device.
 void closePlayScreen(Game& game);
 
+// Flips the back buffer to the screen. A lost screen is reported and ends the
+// session; the answer says whether the picture was shown.
+bool flipScreen(Game& game);
+
+// How the session shows a level change.
+LevelChangeView& levelScroll();
+
 // Shows the title picture while the session loads. False when it cannot be shown:
 // that has been reported and the session must end.
 bool showTitle(Game& game);

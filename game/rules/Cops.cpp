@@ -44,7 +44,7 @@ bool followPreference(Game& game, int cop, int hx, int vy, std::int32_t tile) {
 void steerCop(Game& game, int cop) {
     Unit& unit = game.units[static_cast<std::size_t>(cop)];
     const Unit& hero = game.units[HeroSlot];
-    const bool smart = game.settings.smartCops == 1;
+    const bool smart = game.settings.smartCops;
     Random& random = game.platform.random;
 
     int hx = sign(hero.col - unit.col);

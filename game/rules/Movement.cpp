@@ -21,13 +21,12 @@ bool letsUnitFallOut(std::int32_t tile) { return tile == Empty || tile == Hole; 
 
 void shotPoseStep(Game& game, Unit& hero) {
     ShotState& shot = game.shot;
-    if (shot.shotText.empty()) return;
-    if (shot.shotText == ShotLeftText) hero.pose = Pose::ShootingLeft;
-    if (shot.shotText == ShotRightText) hero.pose = Pose::ShootingRight;
+    if (shot.direction == ShotDirection::None) return;
+    hero.pose = shot.direction == ShotDirection::Left ? Pose::ShootingLeft : Pose::ShootingRight;
     shot.shotCounter -= 1;
     if (shot.shotCounter < 0) {
         shot.shotCounter = 0;
-        shot.shotText.clear();
+        shot.direction = ShotDirection::None;
     }
 }
 
@@ -89,7 +88,7 @@ void stepUnit(Game& game, int unit) {
 
 void glideUnits(Game& game) {
     for (Unit& u : game.units) {
-        if (!u.name.empty()) {
+        if (u.kind != UnitKind::Free) {
             const double cellX = static_cast<double>(CellWidth) * u.col;
             const double cellY = static_cast<double>(CellHeight) * u.row;
             bool movedSideways = false;
@@ -134,6 +133,14 @@ bool updatePose(Game& game, int unit) {
         break;
     default:
         break;
+    }
+    return false;
+}
+
+bool updatePoses(Game& game) {
+    for (int slot = 0; slot < UnitSlots; ++slot) {
+        if (game.units[static_cast<std::size_t>(slot)].kind == UnitKind::Free) continue;
+        if (updatePose(game, slot)) return true;
     }
     return false;
 }

@@ -23,7 +23,11 @@ void glideUnits(Game& game);
 void stopUnit(Game& game, int unit, std::int32_t tile);
 
 // Picks the unit's pose from the tile it stands in; for the hero on a kettle this
-// takes the kettle. True when that cleared the level and the frame must stop.
+// takes the kettle. True when that cleared the level.
 bool updatePose(Game& game, int unit);
+
+// Every unit's pose for the coming frame, the hero first. True when his kettle
+// cleared the level: the level change has been shown and the others wait.
+bool updatePoses(Game& game);
 
 }  // namespace orbo

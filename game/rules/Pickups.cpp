@@ -19,28 +19,28 @@ bool sameCell(const Unit& a, const Unit& b) { return a.col == b.col && a.row == 
 bool takeKettle(Game& game) {
     const Unit& hero = game.units[HeroSlot];
     game.tileMap.set(hero.col, hero.row, Empty);
-    game.progress.score += 10;
+    game.progress.score += KettleScore;
     playEffect(game, Effect::KettleTaken);
     return checkLevelCleared(game);
 }
 
 void handleCopKettle(Game& game, int cop, std::int32_t tile, int col, int row) {
-    std::int32_t& carrying = game.carrying[static_cast<std::size_t>(cop)];
-    if (tile == Kettle && carrying == 0) {
+    bool& carrying = game.carrying[static_cast<std::size_t>(cop)];
+    if (tile == Kettle && !carrying) {
         playEffect(game, Effect::CopTakesKettle);
-        carrying = 1;
+        carrying = true;
         game.tileMap.set(col, row, Empty);
     }
     const int draw = integerPart(static_cast<float>(DropChances) * game.platform.random.next());
-    if (carrying == 1 && draw == DropValue && tile == Empty) {
+    if (carrying && draw == DropValue && tile == Empty) {
         playEffect(game, Effect::CopDropsKettle);
-        carrying = 0;
+        carrying = false;
         game.tileMap.set(col, row, Kettle);
     }
 }
 
 void checkCapture(Game& game) {
-    for (int cop = 1; cop <= 2; ++cop)
+    for (int cop = FirstCopSlot; cop <= LastCopSlot; ++cop)
         if (sameCell(game.units[HeroSlot], game.units[static_cast<std::size_t>(cop)])) loseLife(game);
 }
 
@@ -48,7 +48,7 @@ void loseLife(Game& game) {
     GameProgress& progress = game.progress;
     stopUnit(game, HeroSlot, Empty);
     progress.lives -= 1.0f;
-    progress.score -= 10;
+    progress.score -= LifeLostPenalty;
     if (progress.score < 0) progress.score = 0;
     if (progress.lives != 0.0f) {
         playEffect(game, Effect::LifeLost);

@@ -12,10 +12,10 @@ bool isAt(const Unit& unit, const HoleRecord& hole) { return unit.col == hole.co
 
 }  // namespace
 
-void shoot(Game& game, int direction) {
+void shoot(Game& game, ShotDirection direction) {
     const Unit& hero = game.units[HeroSlot];
-    if (hero.row == FieldRows - 1) return;
-    const int col = hero.col + direction;
+    if (hero.row == FieldRows - 1 || direction == ShotDirection::None) return;
+    const int col = hero.col + (direction == ShotDirection::Left ? -1 : 1);
     // Left of column 0 there is nothing to shoot at.
     if (col < 0) return;
     const std::int32_t side = game.tileMap.at(col, hero.row);
@@ -23,7 +23,7 @@ void shoot(Game& game, int direction) {
     if ((side != Empty && side != Hole) || below != Turf) return;
 
     playEffect(game, Effect::Shot);
-    game.shot.shotText = direction < 0 ? ShotLeftText : ShotRightText;
+    game.shot.direction = direction;
     game.shot.shotCounter = 1;
     game.tileMap.set(col, hero.row + 1, Hole);
     openHole(game, col, hero.row + 1);
@@ -55,7 +55,7 @@ void refillHoles(Game& game) {
             loseLife(game);
             return;
         }
-        for (int cop = 1; cop <= 2; ++cop) {
+        for (int cop = FirstCopSlot; cop <= LastCopSlot; ++cop) {
             if (!isAt(game.units[static_cast<std::size_t>(cop)], hole)) continue;
             sendCopBack(game, cop);
             playEffect(game, Effect::HoleClosed);

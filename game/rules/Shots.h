@@ -10,7 +10,7 @@ namespace orbo {
 constexpr std::uint32_t HoleLifetimeMs = 7000;
 
 // The hero shoots the turf diagonally below him to the left (-1) or right (+1).
-void shoot(Game& game, int direction);
+void shoot(Game& game, ShotDirection direction);
 
 // Registers a new hole in the first free entry of the hole table.
 void openHole(Game& game, int col, int row);

@@ -51,8 +51,8 @@ Scan runCommand(Game& game, int key) {
         return Scan::Stop;
     case ScanCode::P: game.session.paused = true; return Scan::Continue;
     case ScanCode::F1: drawHelp(game); return Scan::Continue;
-    case ScanCode::Q: shoot(game, -1); return Scan::Stop;
-    case ScanCode::W: shoot(game, 1); return Scan::Stop;
+    case ScanCode::Q: shoot(game, ShotDirection::Left); return Scan::Stop;
+    case ScanCode::W: shoot(game, ShotDirection::Right); return Scan::Stop;
     default: return Scan::Continue;
     }
 }

@@ -8,7 +8,6 @@
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
 #include "game/core/Level.h"
-#include "game/core/Screen.h"
 
 namespace orbo {
 namespace {
@@ -98,7 +97,8 @@ void playPass(Game& game) {
         refillHoles(game);
         checkCapture(game);
     }
-    drawFrame(game);
+    // The hero's kettle may clear the level: the scroll has shown the change and this frame stays dark.
+    if (!updatePoses(game)) drawFrame(game);
     if (game.session.paused) platform.display.drawText(300, 330, PauseText);
     handleKeyboard(game);
     flipScreen(game);
@@ -123,6 +123,7 @@ bool prepareSession(Game& game) {
 void playSession(Game& game) {
     Platform& platform = game.platform;
     game.session.quit = false;
+    game.levelChangeView = &levelScroll();
     platform.random.seedFromTimeOfDay();
     game.session.cellWidth = static_cast<float>(CellWidth);
     game.session.cellHeight = static_cast<float>(CellHeight);

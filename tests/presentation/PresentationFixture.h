@@ -27,7 +27,7 @@ protected:
 
     Unit& put(int slot, double x, double y) {
         Unit& unit = game.units[static_cast<std::size_t>(slot)];
-        unit.name = slot == HeroSlot ? HeroName : CopName;
+        unit.kind = slot == HeroSlot ? UnitKind::Hero : UnitKind::Cop;
         unit.spriteSet = slot == HeroSlot ? HeroSpriteSet : CopSpriteSet;
         unit.col = static_cast<int>(x / 64);
         unit.row = static_cast<int>(y / 50);

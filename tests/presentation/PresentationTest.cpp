@@ -102,7 +102,7 @@ using Placed = std::tuple<int, int, std::string>;
 class FrameTest : public PresentationTest {
 protected:
     // Every frame of the sets holds a fake picture named "set:frame".
-    FrameTest() {
+    explicit FrameTest(Display* screen = nullptr) : PresentationTest(screen) {
         for (int set = 0; set <= CopSpriteSet; ++set)
             for (int frame = 0; frame < 18; ++frame)
                 game.spriteSets[static_cast<std::size_t>(set)].frames[static_cast<std::size_t>(frame)] =
@@ -148,20 +148,48 @@ TEST_F(FrameTest, TheStatusLineShowsTheLivesInTheirShortestForm) {
     }
 }
 
-TEST_F(FrameTest, AFrameWhoseKettleClearsTheLevelEndsThere) {
-    std::filesystem::create_directories(dir.path() / "Этажи");
-    std::ofstream(dir.path() / "Этажи" / "Orbo1.orb", std::ios::binary) << "2222222222222222\r\n";
-    game.session.levelCount = 2;
+TEST_F(FrameTest, DrawingLeavesTheGameAsItWas) {
     game.tileMap.set(1, 14, Kettle);
-    put(0, 64, 700);
-    put(1, 64, 0).pose = 99;
+    put(0, 64, 700).pose = 4;
+    put(1, 64, 0).pose = Pose::Climbing;
 
     drawFrame(game);
 
-    EXPECT_EQ(game.progress.level, 1) << "the hero took the last kettle";
-    EXPECT_EQ(game.units[1].pose, 99) << "the cop after the hero was not posed";
-    EXPECT_TRUE(drawn().blits.empty() && drawn().lines.empty() && drawn().texts.empty())
-        << "no unit, separator or status over the new level";
+    EXPECT_EQ(game.tileMap.at(1, 14), Kettle) << "the kettle under the hero is the pass's to take, not the frame's";
+    EXPECT_EQ(game.progress.score, 0);
+    EXPECT_EQ(game.units[0].pose, 4);
+    EXPECT_EQ(game.units[1].pose, Pose::Climbing);
+    EXPECT_EQ(drawn().blits.size(), 240u + 2u) << "every tile and both units";
+}
+
+// Each flipped picture of the fake screen, in order.
+class RecordingDisplay : public fake::Display {
+public:
+    bool flip() override {
+        frames.push_back(backBuffer());
+        return fake::Display::flip();
+    }
+    std::vector<Frame> frames;
+};
+
+class LevelScrollTest : public FrameTest {
+protected:
+    LevelScrollTest() : FrameTest(&screen) { screen.open(); }
+    RecordingDisplay screen;
+};
+
+TEST_F(LevelScrollTest, SeventeenPicturesSlideFromTheLevelLeftToTheLevelEntered) {
+    game.scrollStrip.set(0, ScrollStrip::LeftLevelRow, Brick);  // the top left cell of the level left
+    levelScroll().showLevelChange(game);
+
+    ASSERT_EQ(screen.frames.size(), 17u);
+    for (int picture = 0; picture < 17; ++picture) {
+        std::vector<int> brickRows;
+        for (const auto& blit : screen.frames[static_cast<std::size_t>(picture)].blits)
+            if (blit.file == "1:0" && blit.x == 0) brickRows.push_back(blit.y / 50);
+        // The strip moves down a row a picture, so the brick does, until it leaves the screen.
+        EXPECT_EQ(brickRows, picture < FieldRows ? std::vector<int>{picture} : std::vector<int>{}) << "picture " << picture;
+    }
 }
 
 using SpritesTest = PresentationTest;

@@ -38,7 +38,22 @@ TEST_F(PickupsTest, TakingAKettleScoresTenAndTheLastOneClearsTheLevel) {
     EXPECT_EQ(game->tileMap.at(0, 0), Brick) << "the next level was read";
     EXPECT_EQ(hero().col, 1);
     EXPECT_EQ(hero().row, 14);
-    EXPECT_EQ(machine.display.flips(), 17) << "the level scrolled in 17 pictures";
+    EXPECT_EQ(levelChanges.shown, 1) << "the level change was shown";
+}
+
+TEST_F(PickupsTest, PosingStopsWhenTheHerosKettleClearsTheLevel) {
+    writeLevel(1, "0000000000000000\r\n");
+    setRows({{14, "05"}});
+    put(HeroSlot, 1, 14);
+    put(1, 5, 5).pose = 99;
+    EXPECT_TRUE(updatePoses(*game));
+    EXPECT_EQ(game->progress.level, 1);
+    EXPECT_EQ(cop(1).pose, 99) << "the cop after the hero is posed in the next pass, on the new level";
+
+    setRows({{14, "05"}});
+    put(HeroSlot, 3, 14);
+    EXPECT_FALSE(updatePoses(*game));
+    EXPECT_EQ(cop(1).pose, Pose::Standing) << "without a level change every unit is posed";
 }
 
 TEST_F(PickupsTest, AMissingNextLevelIsReportedThreeTimesAndEndsTheSession) {
@@ -51,7 +66,7 @@ TEST_F(PickupsTest, AMissingNextLevelIsReportedThreeTimesAndEndsTheSession) {
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[0], "Фаил не найден " + (dir.path() / "Этажи" / "Orbo2.orb").string());
     EXPECT_TRUE(game->session.quit);
-    EXPECT_EQ(machine.display.flips(), 17) << "the scroll still runs to its end";
+    EXPECT_EQ(levelChanges.shown, 1) << "the level change is still shown";
 }
 
 TEST_F(PickupsTest, CopsTakeKettlesAndDropThemOnlyOnEmptyCells) {

@@ -13,6 +13,12 @@
 
 namespace orbo {
 
+// Counts the level changes the rules ask to be shown.
+struct CountedLevelChanges : LevelChangeView {
+    void showLevelChange(Game&) override { ++shown; }
+    int shown = 0;
+};
+
 // A game on a hand-built grid, its units at rest where a test puts them.
 class RulesTest : public ::testing::Test {
 protected:
@@ -20,6 +26,7 @@ protected:
         game->settings.soundOn = true;
         game->settings.speed = 2;
         game->progress.lives = 10.0f;
+        game->levelChangeView = &levelChanges;
     }
 
     // Rows by number, one digit per cell from column 0; cells not given stay Empty.
@@ -31,7 +38,7 @@ protected:
 
     Unit& put(int slot, int col, int row) {
         Unit& unit = game->units[static_cast<std::size_t>(slot)];
-        unit.name = slot == HeroSlot ? HeroName : CopName;
+        unit.kind = slot == HeroSlot ? UnitKind::Hero : UnitKind::Cop;
         unit.col = col;
         unit.row = row;
         unit.x = col * 64.0;
@@ -58,6 +65,7 @@ protected:
     TempDir dir;
     fake::Machine machine;
     std::unique_ptr<Game> game;
+    CountedLevelChanges levelChanges;
 };
 
 }  // namespace orbo

@@ -12,8 +12,8 @@ protected:
     void SetUp() override {
         // The hero stands on turf in row 12; row 13 is turf too.
         setRows({{13, "2222222222222222"}, {14, "2222222222222222"}});
-        game->units[1].name = CopName;
-        game->units[2].name = CopName;
+        game->units[1].kind = UnitKind::Cop;
+        game->units[2].kind = UnitKind::Cop;
         put(1, 1, 0);
         put(2, 1, 0);
     }
@@ -28,13 +28,13 @@ TEST_F(ShotsTest, AShotDigsTheTurfDiagonallyBelowAndStopsTheHero) {
     Unit& h = put(HeroSlot, 5, 12);
     h.dirX = 1;
     h.pose = 4;
-    shoot(*game, -1);
+    shoot(*game, ShotDirection::Left);
     EXPECT_EQ(game->tileMap.at(4, 13), Hole);
     EXPECT_EQ(openHoles(), 1);
     EXPECT_EQ(machine.sound.played(), std::vector<int>{1});
     EXPECT_EQ(h.dirX, 0);
     EXPECT_EQ(h.pose, Pose::Standing);
-    EXPECT_EQ(game->shot.shotText, ShotLeftText);
+    EXPECT_EQ(game->shot.direction, ShotDirection::Left);
 
     // The shot pose shows on the next two steps that get as far as moving.
     h.dirX = 1;
@@ -43,7 +43,7 @@ TEST_F(ShotsTest, AShotDigsTheTurfDiagonallyBelowAndStopsTheHero) {
     glideToRest();
     stepUnit(*game, HeroSlot);
     EXPECT_EQ(h.pose, Pose::ShootingLeft);
-    EXPECT_TRUE(game->shot.shotText.empty());
+    EXPECT_EQ(game->shot.direction, ShotDirection::None);
     glideToRest();
     h.pose = 0;
     stepUnit(*game, HeroSlot);
@@ -52,23 +52,23 @@ TEST_F(ShotsTest, AShotDigsTheTurfDiagonallyBelowAndStopsTheHero) {
 
 TEST_F(ShotsTest, NothingHappensWithoutTurfBelowAnOpenSideCell) {
     put(HeroSlot, 5, 14);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     EXPECT_EQ(openHoles(), 0) << "bottom row";
 
     put(HeroSlot, 5, 12);
     game->tileMap.set(6, 13, Brick);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     for (std::int32_t side : {Brick, Turf, Ladder, Bar, Kettle}) {
         game->tileMap.set(4, 12, side);
-        shoot(*game, -1);
+        shoot(*game, ShotDirection::Left);
     }
     EXPECT_EQ(openHoles(), 0);
 
     put(HeroSlot, 0, 12);
-    shoot(*game, -1);
+    shoot(*game, ShotDirection::Left);
     EXPECT_EQ(openHoles(), 0) << "nothing left of column 0";
     put(HeroSlot, 15, 12);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     EXPECT_EQ(openHoles(), 0) << "nothing right of column 15";
     EXPECT_TRUE(machine.sound.played().empty());
 }
@@ -76,9 +76,9 @@ TEST_F(ShotsTest, NothingHappensWithoutTurfBelowAnOpenSideCell) {
 TEST_F(ShotsTest, ASecondHoleOpensBelowTheFirst) {
     game->tileMap.set(4, 14, Turf);
     put(HeroSlot, 5, 12);
-    shoot(*game, -1);
+    shoot(*game, ShotDirection::Left);
     put(HeroSlot, 5, 13);
-    shoot(*game, -1);
+    shoot(*game, ShotDirection::Left);
     EXPECT_EQ(game->tileMap.at(4, 13), Hole);
     EXPECT_EQ(game->tileMap.at(4, 14), Hole);
     EXPECT_EQ(openHoles(), 2);
@@ -87,7 +87,7 @@ TEST_F(ShotsTest, ASecondHoleOpensBelowTheFirst) {
 TEST_F(ShotsTest, HolesCloseAfterSevenSecondsAcrossTheTickWrap) {
     machine.clock.setTick(0xFFFFF000u);
     put(HeroSlot, 5, 12);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     machine.clock.advance(HoleLifetimeMs);
     refillHoles(*game);
     EXPECT_EQ(game->tileMap.at(6, 13), Hole) << "exactly 7000 ms is not yet due";
@@ -97,7 +97,7 @@ TEST_F(ShotsTest, HolesCloseAfterSevenSecondsAcrossTheTickWrap) {
     EXPECT_EQ(openHoles(), 0);
 
     machine.clock.setTick(0);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     EXPECT_EQ(openHoles(), 1) << "a hole dug as the count passes 0 is still registered";
     machine.clock.advance(HoleLifetimeMs + 2);
     refillHoles(*game);
@@ -106,8 +106,8 @@ TEST_F(ShotsTest, HolesCloseAfterSevenSecondsAcrossTheTickWrap) {
 
 TEST_F(ShotsTest, AClosingHoleCostsTheHeroALifeAndLeavesLaterHolesForTheNextPass) {
     put(HeroSlot, 5, 12);
-    shoot(*game, 1);
-    shoot(*game, -1);
+    shoot(*game, ShotDirection::Right);
+    shoot(*game, ShotDirection::Left);
     machine.sound.takePlayed();
     put(HeroSlot, 6, 13);
     game->progress.score = 50;
@@ -125,7 +125,7 @@ TEST_F(ShotsTest, AClosingHoleCostsTheHeroALifeAndLeavesLaterHolesForTheNextPass
 
 TEST_F(ShotsTest, AClosingHoleSendsEveryCopInsideBack) {
     put(HeroSlot, 5, 12);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     machine.sound.takePlayed();
     put(1, 6, 13);
     put(2, 6, 13);
@@ -142,7 +142,7 @@ TEST_F(ShotsTest, AClosingHoleSendsEveryCopInsideBack) {
 
 TEST_F(ShotsTest, LoadingALevelForgetsTheHoles) {
     put(HeroSlot, 5, 12);
-    shoot(*game, 1);
+    shoot(*game, ShotDirection::Right);
     std::filesystem::create_directories(dir.path() / "Этажи");
     std::ofstream(dir.path() / "Этажи" / "Orbo0.orb") << "1111111111111111\r\n";
     loadLevel(*game);

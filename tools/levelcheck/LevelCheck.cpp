@@ -111,7 +111,7 @@ class Probe {
 public:
     explicit Probe(const TileMap& level) : game_(std::make_unique<Game>(machine_.platform)), level_(level) {
         game_->settings.soundOn = false;
-        game_->units[HeroSlot].name = HeroName;
+        game_->units[HeroSlot].kind = UnitKind::Hero;
         game_->units[HeroSlot].spriteSet = HeroSpriteSet;
     }
 
@@ -139,7 +139,7 @@ public:
         const std::pair<int, int> looks[] = {{holeCol, row}};
         forEachVariant(col, row, looks, [&] {
             placeHero(col, row);
-            shoot(*game_, direction);
+            shoot(*game_, direction < 0 ? ShotDirection::Left : ShotDirection::Right);
             digs = digs || game_->tileMap.at(holeCol, row + 1) == Hole;
         });
         if (digs) dug_[static_cast<std::size_t>(row + 1)][static_cast<std::size_t>(holeCol)] = true;

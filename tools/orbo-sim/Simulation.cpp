@@ -30,7 +30,7 @@ Simulation::Simulation(const SimOptions& options, std::ostream& out)
     // What the main menu sets when it loads, with the command line's choices.
     game_->settings.musicOn = options.musicOn;
     game_->settings.soundOn = options.soundOn;
-    game_->settings.smartCops = options.smartCops ? 1 : 0;
+    game_->settings.smartCops = options.smartCops;
     game_->settings.speed = options.speed;
     game_->session.paused = false;
     events_.onPump = [this] { beginPass(); };
@@ -105,7 +105,7 @@ void Simulation::printLine() {
 void Simulation::applyOptions(const Command& options) {
     GameSettings& settings = game_->settings;
     if (options.speed) settings.speed = *options.speed;
-    if (options.smartCops) settings.smartCops = *options.smartCops ? 1 : 0;
+    if (options.smartCops) settings.smartCops = *options.smartCops;
     if (options.soundOn) settings.soundOn = *options.soundOn;
     if (options.musicOn) settings.musicOn = *options.musicOn;
 }
