@@ -232,8 +232,10 @@ TEST(AutoplayerTable, sumsUpTheClearedPlansAndNamesTheRest) {
         {1, "second", {autoplay::Plan{}, autoplay::Plan{}}, {autoplay::Plan{}, autoplay::Plan{}}},
     };
     const std::string table = autoplay::levelsTable(levels, "the command");
-    EXPECT_NE(table.find("| 0 | first | 200 | 1 | 3 | 2 | 500 (1 of 2) | 2 | 0 | 1 |"), std::string::npos) << table;
-    EXPECT_NE(table.find("| 1 | second | not cleared | – | – | – | not cleared |"), std::string::npos) << table;
+    // Difficulty: (100 + 300 + 1500 + 500 + 2 * 1500 + 5000) / 4 passes.
+    EXPECT_NE(table.find("| 0 | first | 2600 | 200 | 1 | 3 | 2 | 500 (1 of 2) | 2 | 0 | 1 |"), std::string::npos)
+        << table;
+    EXPECT_NE(table.find("| 1 | second | 5000 | not cleared | – | – | – | not cleared |"), std::string::npos) << table;
     EXPECT_NE(table.find("`the command`"), std::string::npos);
 }
 

@@ -30,6 +30,24 @@ Summary summarise(const std::vector<Plan>& plans) {
     return summary;
 }
 
+// One number to order the levels by: the mean passes of every try, a try the
+// player did not clear counted as NotClearedPasses, and LifePasses more for
+// every life lost.
+constexpr int NotClearedPasses = 5000;
+constexpr int LifePasses = 1500;
+
+int difficulty(const LevelFigures& level) {
+    int total = 0;
+    int tries = 0;
+    for (const auto* plans : {&level.dumb, &level.smart}) {
+        for (const Plan& plan : *plans) {
+            total += plan.cleared ? plan.figures.passes + LifePasses * plan.figures.livesLost : NotClearedPasses;
+            ++tries;
+        }
+    }
+    return tries > 0 ? total / tries : 0;
+}
+
 std::string cells(const Summary& summary, std::size_t tries) {
     std::ostringstream text;
     if (summary.solved == 0) {
@@ -69,14 +87,16 @@ std::string levelsTable(const std::vector<LevelFigures>& levels, const std::stri
          << " seeds.\n*Passes* is the mean number of passes of the play loop to clear the level (16 ms each; \"1 of\n"
          << "2\": the player cleared it with one seed only), *lives lost* is the total over the seeds, *holes\n"
          << "dug* the most in one game, *closest call* the fewest cells (along rows and columns) there ever\n"
-         << "were between the hero and a cop.\n\n"
+         << "were between the hero and a cop. *Difficulty* is the mean passes over every try, a try not\n"
+         << "cleared counted as " << NotClearedPasses << " and every life lost as " << LifePasses
+         << " more; the levels are ordered by it.\n\n"
          << "Made by `" << command << "`; do not edit by hand.\n\n"
-         << "| level | idea | passes | lives lost | holes dug | closest call | smart: passes | lives lost | holes dug "
-            "| closest call |\n"
-         << "|---:|---|---:|---:|---:|---:|---:|---:|---:|---:|\n";
+         << "| level | idea | difficulty | passes | lives lost | holes dug | closest call | smart: passes | lives lost "
+            "| holes dug | closest call |\n"
+         << "|---:|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n";
     for (const LevelFigures& level : levels)
-        text << "| " << level.level << " | " << level.idea << " | " << cells(summarise(level.dumb), dumbTries) << " | "
-             << cells(summarise(level.smart), smartTries) << " |\n";
+        text << "| " << level.level << " | " << level.idea << " | " << difficulty(level) << " | "
+             << cells(summarise(level.dumb), dumbTries) << " | " << cells(summarise(level.smart), smartTries) << " |\n";
     return text.str();
 }
 
