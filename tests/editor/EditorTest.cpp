@@ -253,10 +253,18 @@ private slots:
         QCOMPARE(editor.poll(), Poll(Turf, 0));
     }
 
-    void theTimerPollsFromStartUp() {
+    void theTimerPollsFromStartUpAndRestsWhileNoKeyIsActive() {
         Editor editor(true);
-        editor.click(Qt::Key_2);
+        const auto* timer = editor.form->findChild<QTimer*>(u"keyPollTimer"_s);
+        QTRY_VERIFY(timer->interval() > 1);
+        // A key going down wakes the poll at once; it polls every millisecond while the key is down.
+        editor.press(Qt::Key_2);
+        QCOMPARE(timer->interval(), 1);
         QTRY_COMPARE(editor.form->currentBlock(), Brick);
+        QCOMPARE(timer->interval(), 1);
+        QTest::keyRelease(editor.window(), Qt::Key_2);
+        QTRY_VERIFY(timer->interval() > 1);
+        QVERIFY(timer->isActive());
     }
 
     void onlyMovementWithSpaceHeldPaints() {
