@@ -202,6 +202,7 @@ TEST(PresentPath, ProcessorOnlyOpenGlTakesTheWindowSurfaceAndTheVariableForcesEi
         {"", "Mesa Intel(R) UHD Graphics 620 (KBL GT2)", PresentPath::Texture},
         {"texture", "llvmpipe (LLVM 15.0.6, 256 bits)", PresentPath::Texture},
         {"surface", "NVIDIA GeForce RTX 3060/PCIe/SSE2", PresentPath::WindowSurface},
+        {"gpu", "NVIDIA GeForce RTX 3060/PCIe/SSE2", PresentPath::Texture},
     };
     for (const auto& [forced, renderer, path] : cases)
         EXPECT_EQ(choosePresentPath(forced, renderer).path, path) << forced << " / " << renderer;

@@ -25,9 +25,9 @@ inline constexpr const char* ScreenPathVariable = "ORBO_SCREEN_PATH";
 // True for OpenGL renderer names of Mesa's and others' processor-only rasterisers.
 bool isSoftwareRenderer(std::string_view glRenderer);
 
-// The forced path where `forced` names one ("surface" or "texture"); otherwise the
-// texture on a real graphics card and the window surface where OpenGL is
-// missing (empty name) or runs on the processor.
+// The forced path where `forced` names one ("surface" or "texture"; anything else
+// counts as nothing); otherwise the texture on a real graphics card and the window
+// surface where OpenGL is missing (empty name) or runs on the processor.
 PathChoice choosePresentPath(std::string_view forced, std::string_view glRenderer);
 
 // The OpenGL renderer's name from a hidden window; empty where OpenGL cannot start.

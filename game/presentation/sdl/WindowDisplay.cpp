@@ -41,7 +41,8 @@ bool WindowDisplay::open() {
 
     const char* forced = SDL_getenv(ScreenPathVariable);
     const std::string_view forcedPath = forced ? forced : "";
-    PathChoice choice = choosePresentPath(forcedPath, forcedPath.empty() ? openGlRendererName() : std::string());
+    const bool forcedKnown = forcedPath == "surface" || forcedPath == "texture";
+    PathChoice choice = choosePresentPath(forcedPath, forcedKnown ? std::string() : openGlRendererName());
     // SDL would otherwise back the window's surface with an OpenGL texture of its own.
     if (choice.path == PresentPath::WindowSurface) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 
