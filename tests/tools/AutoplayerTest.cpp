@@ -156,7 +156,7 @@ TEST_F(Autoplayer, digsIntoAPitAndOrboSimConfirmsTheScript) {
     const autoplay::Plan plan = autoplay::findPlan(play);
     ASSERT_TRUE(plan.cleared);
     EXPECT_GE(plan.figures.holesDug, 1);
-    EXPECT_EQ(plan.figures.level, 2 % 2);  // past the last level the game starts again at 0
+    EXPECT_EQ(plan.figures.level, 0);  // past the last level the game starts again at 0
     EXPECT_EQ(plan.figures.livesLost, 0);
 
     const std::string replay = autoplay::replayText(play, plan);
@@ -171,6 +171,20 @@ TEST_F(Autoplayer, digsIntoAPitAndOrboSimConfirmsTheScript) {
     const auto shortOutcome = autoplay::playScript(play, autoplay::replayText(play, shortened));
     ASSERT_TRUE(shortOutcome.has_value());
     EXPECT_FALSE(autoplay::keepsPromise(plan, *shortOutcome));
+}
+
+TEST_F(Autoplayer, aLevelThatIsNotThereStartsNoGame) {
+    level(0, DiggingPit);
+    EXPECT_FALSE(Playfield(options(3)).ready());
+    EXPECT_FALSE(autoplay::findPlan(options(3)).cleared);
+
+    sim::SimOptions simOptions;
+    simOptions.level = 3;
+    const auto lines = run("new\n100 Left\n", simOptions);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]["pass"], 0);
+    ASSERT_EQ(lines[0]["messages"].size(), 1u);
+    EXPECT_NE(lines[0]["messages"][0].get<std::string>().find("Orbo3.orb"), std::string::npos);
 }
 
 TEST_F(Autoplayer, findsNoWayIntoAPitUnderBricks) {
