@@ -52,23 +52,19 @@ std::string foldCase(std::string_view text) {
     return out;
 }
 
-std::filesystem::path resolveProgramPath(const std::filesystem::path& programDir, std::string_view relative) {
+std::filesystem::path resolveProgramPath(const std::filesystem::path& programDir,
+                                         const std::filesystem::path& relative) {
     std::filesystem::path result = programDir;
-    std::size_t start = 0;
-    while (start <= relative.size()) {
-        std::size_t end = relative.find_first_of("\\/", start);
-        if (end == std::string_view::npos) end = relative.size();
-        const std::string_view component = relative.substr(start, end - start);
-        start = end + 1;
+    for (const std::filesystem::path& component : relative.relative_path()) {
         if (component.empty()) continue;
 
-        const std::filesystem::path exact = result / std::u8string(component.begin(), component.end());
+        const std::filesystem::path exact = result / component;
         std::error_code error;
         if (std::filesystem::exists(exact, error)) {
             result = exact;
             continue;
         }
-        const std::string wanted = foldCase(component);
+        const std::string wanted = foldCase(utf8(component));
         std::filesystem::path match = exact;
         for (std::filesystem::directory_iterator it(result, error), endIt; !error && it != endIt; it.increment(error)) {
             if (foldCase(utf8(it->path().filename())) == wanted) {

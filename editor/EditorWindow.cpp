@@ -13,6 +13,7 @@
 
 #include "common/LevelFile.h"
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "editor/FieldView.h"
 #include "editor/PathText.h"
 #include "editor/UserLevelFolder.h"
@@ -24,7 +25,6 @@ constexpr int ClientWidth = 640;
 constexpr int ClientHeight = 533;
 const QColor Green(0x00, 0xFF, 0x00);
 
-constexpr const char* LevelFolder = "\\этажи";
 constexpr const char* LevelFileFilter = "*.orb";
 constexpr const char* GameProgram = "orbo";
 
@@ -191,7 +191,7 @@ void EditorWindow::openLevel() {
 }
 
 void EditorWindow::saveLevel() {
-    SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, LevelFolder), grid_);
+    SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, program_files::lowerCaseLevelFolder()), grid_);
     QStringList failures;
     // A system install's folder is read-only: the level goes to the player's own folder instead.
     if (!result.saved) {

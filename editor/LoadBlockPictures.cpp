@@ -1,9 +1,9 @@
 #include "editor/LoadBlockPictures.h"
 
-#include <string>
 #include <system_error>
 
 #include "common/PictureHeader.h"
+#include "common/ProgramFiles.h"
 
 #include "editor/FieldView.h"
 #include "editor/PathText.h"
@@ -14,8 +14,7 @@ LoadedBlockPictures loadBlockPictures(const std::filesystem::path& programFolder
     LoadedBlockPictures loaded;
     const QSize cellSize(FieldView::CellWidth, FieldView::CellHeight);
     for (std::size_t code = 0; code < BlockPictureFiles.size(); ++code) {
-        const std::string relative = std::string(GraphicsFolder) + "/" + BlockPictureFiles[code];
-        const auto path = resolveProgramPath(programFolder, relative);
+        const auto path = resolveProgramPath(programFolder, program_files::graphicsFolder() / BlockPictureFiles[code]);
         const QString file = toQString(path);
         // The header first: a picture claiming more than the screen is never decoded.
         const PictureCheck check = checkPictureFile(path);

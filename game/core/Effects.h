@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 #include "game/core/GameState.h"
 
 namespace orbo {
@@ -16,11 +14,6 @@ constexpr int HoleClosed = 4;  // also a stuck cop sent back
 constexpr int CopTakesKettle = 5;
 constexpr int CopDropsKettle = 6;
 }  // namespace Effect
-
-inline constexpr std::array<const char*, 7> EffectFiles = {
-    "\\звуки\\чайник.wav", "\\звуки\\выстрел.wav", "\\звуки\\проиграл.wav", "\\звуки\\наверх.wav",
-    "\\звуки\\зелень.wav", "\\звуки\\коп.wav",     "\\звуки\\оставил.wav",
-};
 
 inline void playEffect(Game& game, int index) {
     if (game.settings.soundOn) game.platform.sound.play(index);

@@ -1,9 +1,8 @@
 #include "game/core/Level.h"
 
-#include <string>
-
 #include "common/LevelFile.h"
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "game/core/Effects.h"
 
 namespace orbo {
@@ -16,13 +15,13 @@ void copyGridToStrip(Game& game, int offset) {
 
 }  // namespace
 
-std::filesystem::path programPath(const Game& game, std::string_view relative) {
+std::filesystem::path programPath(const Game& game, const std::filesystem::path& relative) {
     return resolveProgramPath(game.platform.programDir, relative);
 }
 
 void loadLevel(Game& game) {
     const auto file = game.session.levelFile.empty()
-                          ? programPath(game, "\\Этажи\\Orbo" + std::to_string(game.progress.level) + ".orb")
+                          ? programPath(game, program_files::levelFile(game.progress.level))
                           : game.session.levelFile;
     std::error_code error;
     const auto rows = std::filesystem::is_regular_file(file, error) ? readLevelFile(file) : std::nullopt;

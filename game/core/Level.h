@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string_view>
 
 #include "game/core/GameState.h"
 
@@ -10,8 +9,8 @@ namespace orbo {
 inline constexpr const char* FileNotFoundText = "Фаил не найден ";
 inline constexpr const char* PathNotFoundText = "Путь не найден ";
 
-// A program-relative name such as "\\графика\\Коп.bmp" as a real path.
-std::filesystem::path programPath(const Game& game, std::string_view relative);
+// A program-relative path such as графика/Коп.bmp as a real path.
+std::filesystem::path programPath(const Game& game, const std::filesystem::path& relative);
 
 // Reads the file of level `level` (or the session's own level file) into the
 // grid, or reports it missing and ends the session.

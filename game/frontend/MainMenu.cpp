@@ -133,8 +133,10 @@ void MainMenu::loadMenu() {
 // fifteen times a second, and a file changed on disk shows from the next start.
 void MainMenu::showFigure(QLabel* box, const char* picture) {
     auto kept = figurePictures_.find(picture);
-    if (kept == figurePictures_.end())
-        kept = figurePictures_.emplace(picture, figurePixmap(resolveProgramPath(programDir_, picture), box->size())).first;
+    if (kept == figurePictures_.end()) {
+        const auto file = resolveProgramPath(programDir_, menu_pictures::figurePicture(picture));
+        kept = figurePictures_.emplace(picture, figurePixmap(file, box->size())).first;
+    }
     if (kept->second.isNull())
         box->clear();
     else

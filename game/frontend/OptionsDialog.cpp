@@ -30,7 +30,7 @@ OptionsDialog::OptionsDialog(Game& game, const std::filesystem::path& programDir
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       game_(game),
-      background_(QPixmap::fromImage(readPicture(resolveProgramPath(programDir, menu_pictures::SplashJpeg)))) {
+      background_(QPixmap::fromImage(readPicture(resolveProgramPath(programDir, menu_pictures::splashJpeg())))) {
     setObjectName(QStringLiteral("OptionsDialog"));
     setWindowTitle(QStringLiteral("Опции"));
     setFixedSize(312, 213);

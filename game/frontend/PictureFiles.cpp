@@ -7,6 +7,7 @@
 
 #include "common/Paths.h"
 #include "common/PictureHeader.h"
+#include "common/ProgramFiles.h"
 #include "game/frontend/MenuPictures.h"
 #include "game/core/Level.h"
 
@@ -41,7 +42,7 @@ QImage readPicture(const std::filesystem::path& file) {
 MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {
     MenuPictureLoad load;
     std::error_code error;
-    const auto folder = resolveProgramPath(programDir, menu_pictures::GraphicsFolder);
+    const auto folder = resolveProgramPath(programDir, program_files::graphicsFolder());
     // One line for a missing folder rather than one for each of its 52 pictures.
     if (!std::filesystem::is_directory(folder, error)) {
         load.problems << QString::fromUtf8(PathNotFoundText) + qtPath(folder);

@@ -1,7 +1,4 @@
-#include "game/presentation/Music.h"
-
-#include <string>
-
+#include "common/ProgramFiles.h"
 #include "game/presentation/Presentation.h"
 #include "game/core/Level.h"
 
@@ -9,9 +6,9 @@ namespace orbo {
 
 void initMusic(Game& game) { game.platform.music.init(); }
 
-void playMusic(Game& game, std::string_view name) {
+void playMusic(Game& game, const std::filesystem::path& name) {
     if (game.session.tuneRefused) return;
-    game.platform.music.play(programPath(game, SoundFolder + std::string(name)));
+    game.platform.music.play(programPath(game, program_files::soundFolder() / name));
 }
 
 void stopMusic(Game& game) { game.platform.music.stop(); }

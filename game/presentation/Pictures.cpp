@@ -13,7 +13,7 @@ constexpr std::int32_t BlackKey = 0;
 
 }  // namespace
 
-std::unique_ptr<Surface> loadPicture(Game& game, int width, int height, std::string_view relative) {
+std::unique_ptr<Surface> loadPicture(Game& game, int width, int height, const std::filesystem::path& relative) {
     const auto file = programPath(game, relative);
     // A header claiming more than the screen would take the decoder seconds and a gigabyte.
     if (checkPictureFile(file) == PictureCheck::TooLarge) {

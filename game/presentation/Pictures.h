@@ -1,18 +1,17 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
-#include <string_view>
 
 #include "game/core/GameState.h"
 
 namespace orbo {
 
-inline constexpr const char* TitlePicture = "\\графика\\Заставка.bmp";
 inline constexpr const char* UnreadableFileText = "Не удаётся прочитать файл ";
 inline constexpr const char* PictureTooLargeText = "Рисунок больше экрана ";
 
 // The picture at width x height with black transparent. A missing or unreadable
 // file, or one larger than the screen, is reported, ends the session and gives null.
-std::unique_ptr<Surface> loadPicture(Game& game, int width, int height, std::string_view relative);
+std::unique_ptr<Surface> loadPicture(Game& game, int width, int height, const std::filesystem::path& relative);
 
 }  // namespace orbo

@@ -1,5 +1,6 @@
 #include <cstddef>
 
+#include "common/ProgramFiles.h"
 #include "game/presentation/Pictures.h"
 #include "game/presentation/Presentation.h"
 #include "game/presentation/ScreenSize.h"
@@ -20,8 +21,9 @@ bool openPlayScreen(Game& game) {
         platform.messages.show(NoSoundCardText, MessageIcon::None);
         game.settings.soundOn = false;
     }
-    for (std::size_t slot = 0; slot < EffectFiles.size(); ++slot)
-        platform.sound.load(static_cast<int>(slot), programPath(game, EffectFiles[slot]));
+    const auto effects = program_files::effectFiles();
+    for (std::size_t slot = 0; slot < effects.size(); ++slot)
+        platform.sound.load(static_cast<int>(slot), programPath(game, effects[slot]));
     checkSoundFiles(game);
     if (!platform.display.open()) {
         platform.messages.show(platform.display.lastError(), MessageIcon::Critical);
@@ -45,7 +47,7 @@ bool flipScreen(Game& game) {
 }
 
 bool showTitle(Game& game) {
-    const auto title = loadPicture(game, ScreenWidth, ScreenHeight, TitlePicture);
+    const auto title = loadPicture(game, ScreenWidth, ScreenHeight, program_files::titlePicture());
     if (!title) return false;
     Display& display = game.platform.display;
     display.clearBackBuffer();

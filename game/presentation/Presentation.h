@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include <filesystem>
 
 #include "game/core/GameState.h"
 
@@ -45,7 +45,7 @@ void drawFps(Game& game, int x, int y);
 void checkSoundFiles(Game& game);
 
 void initMusic(Game& game);
-void playMusic(Game& game, std::string_view name);
+void playMusic(Game& game, const std::filesystem::path& name);
 void stopMusic(Game& game);
 
 }  // namespace orbo

@@ -4,9 +4,8 @@
 
 #include "common/FileRead.h"
 #include "common/Paths.h"
-#include "game/core/Effects.h"
+#include "common/ProgramFiles.h"
 #include "game/core/Level.h"
-#include "game/presentation/Music.h"
 #include "game/presentation/Presentation.h"
 #include "game/presentation/TuneCheck.h"
 #include "game/presentation/WaveCheck.h"
@@ -32,7 +31,7 @@ void checkSoundFiles(Game& game) {
     MessageBox& messages = game.platform.messages;
     game.session.tuneRefused = false;
     if (game.settings.musicOn) {
-        const auto tune = programPath(game, TuneFile);
+        const auto tune = programPath(game, program_files::tuneFile());
         if (!filePasses(tune, LargestTuneBytes, isPlayableTune)) {
             game.session.tuneRefused = true;
             messages.show(BrokenTuneText + displayPath(tune), MessageIcon::None);
@@ -40,7 +39,7 @@ void checkSoundFiles(Game& game) {
     }
     if (!game.settings.soundOn) return;
     std::string unreadable;
-    for (const char* effect : EffectFiles) {
+    for (const auto& effect : program_files::effectFiles()) {
         const auto file = programPath(game, effect);
         if (!filePasses(file, LargestWaveBytes, isPlayableWave)) unreadable += "\n" + displayPath(file);
     }

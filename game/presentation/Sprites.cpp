@@ -1,46 +1,48 @@
 #include "game/presentation/Sprites.h"
 
+#include <string>
+
+#include "common/ProgramFiles.h"
 #include "game/presentation/Pictures.h"
 #include "game/presentation/Presentation.h"
 
 namespace orbo {
 namespace {
 
-constexpr const char* GraphicsFolder = "\\графика";
 constexpr int KettleSet = Kettle;
 constexpr int LastKettlePicture = 100;
 
-std::string picture(const std::string& name) { return GraphicsFolder + name; }
+std::filesystem::path picture(const std::string& name) { return program_files::graphicsFolder() / name; }
 
-std::string kettlePicture(int number) {
+std::filesystem::path kettlePicture(int number) {
     std::string digits = std::to_string(number);
     digits.insert(0, 4 - digits.size(), '0');
-    return picture("\\Чайник" + digits + ".bmp");
+    return picture("Чайник" + digits + ".bmp");
 }
 
 void addFigure(std::vector<SpriteFile>& files, int set, const std::string& stem, int lastFrame) {
-    files.push_back({set, 0, 1, picture("\\" + stem + ".bmp")});
+    files.push_back({set, 0, 1, picture(stem + ".bmp")});
     for (int frame = 1; frame <= lastFrame; ++frame)
-        files.push_back({set, frame, 1, picture("\\" + stem + std::to_string(frame) + ".bmp")});
+        files.push_back({set, frame, 1, picture(stem + std::to_string(frame) + ".bmp")});
 }
 
 }  // namespace
 
 std::vector<SpriteFile> spriteFiles() {
     std::vector<SpriteFile> files = {
-        {Empty, 0, 1, picture("\\пустота.bmp")},        {Brick, 0, 1, picture("\\Кирпичи.bmp")},
-        {Turf, 0, 1, picture("\\Зелень.bmp")},          {Ladder, 0, 1, picture("\\Лестница.bmp")},
-        {Bar, 0, 1, picture("\\Перекладина.bmp")},
+        {Empty, 0, 1, picture("пустота.bmp")},   {Brick, 0, 1, picture("Кирпичи.bmp")},
+        {Turf, 0, 1, picture("Зелень.bmp")},     {Ladder, 0, 1, picture("Лестница.bmp")},
+        {Bar, 0, 1, picture("Перекладина.bmp")},
     };
     for (int number = 0; number <= LastKettlePicture; number += 2) files.push_back({KettleSet, number, 2, kettlePicture(number)});
-    files.push_back({Hole, 0, 1, picture("\\Выстрел.bmp")});
+    files.push_back({Hole, 0, 1, picture("Выстрел.bmp")});
     addFigure(files, HeroSpriteSet, "Снеговик", 17);
     addFigure(files, CopSpriteSet, "Коп", 13);
     return files;
 }
 
-std::vector<std::string> spritePictureNames() {
-    std::vector<std::string> names = {TitlePicture};
+std::vector<std::filesystem::path> spritePictureNames() {
+    std::vector<std::filesystem::path> names = {program_files::titlePicture()};
     for (const SpriteFile& file : spriteFiles()) names.push_back(file.name);
     return names;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 #include <vector>
 
 namespace orbo {
@@ -11,7 +11,7 @@ struct SpriteFile {
     int set;
     int firstSlot;
     int slots;
-    std::string name;  // program-relative, e.g. "\\графика\\Коп3.bmp"
+    std::filesystem::path name;  // program-relative, e.g. графика/Коп3.bmp
 };
 
 // Every sprite picture in the order the session loads them.
@@ -19,6 +19,6 @@ std::vector<SpriteFile> spriteFiles();
 
 // Every picture the play session reads (the title and all sprite frames), as
 // program-relative names.
-std::vector<std::string> spritePictureNames();
+std::vector<std::filesystem::path> spritePictureNames();
 
 }  // namespace orbo

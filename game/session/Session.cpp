@@ -1,6 +1,7 @@
 #include "game/session/Session.h"
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "game/presentation/Presentation.h"
 #include "game/rules/Cops.h"
 #include "game/rules/Movement.h"
@@ -13,12 +14,11 @@ namespace orbo {
 namespace {
 
 inline constexpr const char* PauseText = "Игра остановлена, нажмите любую клавишу для продолжения игры.";
-inline constexpr const char* TuneName = "музон0.mid";
 constexpr std::uint32_t TitleWaitMs = 1000;
 constexpr std::uint32_t KettleTimerMs = 10;
 
 bool countLevels(Game& game) {
-    const auto folder = programPath(game, "\\этажи");
+    const auto folder = programPath(game, program_files::lowerCaseLevelFolder());
     const auto count = countFiles(folder);
     if (!count) {
         game.platform.messages.show(PathNotFoundText + displayPath(folder), MessageIcon::Critical);
@@ -91,7 +91,7 @@ void playPass(Game& game) {
     Platform& platform = game.platform;
     platform.events.pumpMessages();
     runKettleTimer(game);
-    if (game.settings.musicOn && !platform.music.isPlaying()) playMusic(game, TuneName);
+    if (game.settings.musicOn && !platform.music.isPlaying()) playMusic(game, program_files::tuneName());
     if (!game.session.paused) {
         runClocks(game);
         refillHoles(game);
@@ -112,7 +112,7 @@ bool prepareSession(Game& game) {
     platform.display.showPointer(false);
     if (!showTitle(game)) return false;
     initMusic(game);
-    if (game.settings.musicOn) playMusic(game, TuneName);
+    if (game.settings.musicOn) playMusic(game, program_files::tuneName());
     if (!loadSprites(game)) return false;
     platform.clock.sleep(TitleWaitMs);
     return true;

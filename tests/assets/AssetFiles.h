@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string_view>
 #include <vector>
 
 #include "common/Paths.h"
@@ -14,8 +13,8 @@ namespace orbo::assets_test {
 
 inline std::filesystem::path programDir() { return ORBO_PROGRAM_DIR; }
 
-// A program-relative name such as "\\графика\\Коп.bmp", found as the programs find it.
-inline std::filesystem::path resolved(std::string_view relative) { return resolveProgramPath(programDir(), relative); }
+// A program-relative path such as графика/Коп.bmp, found as the programs find it.
+inline std::filesystem::path resolved(const std::filesystem::path& relative) { return resolveProgramPath(programDir(), relative); }
 
 inline std::vector<unsigned char> readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

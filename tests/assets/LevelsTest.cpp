@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "common/ProgramFiles.h"
 #include "game/core/Level.h"
 #include "game/fakes/Fakes.h"
 #include "tests/assets/AssetFiles.h"
@@ -13,7 +14,7 @@ namespace {
 // the folder must hold the shipped levels and nothing else. Their content is
 // levelcheck's to judge.
 TEST(Levels, theGameReadsEveryShippedLevelFromItsFolder) {
-    EXPECT_EQ(countFiles(assets_test::resolved("\\Этажи")), ORBO_SHIPPED_LEVELS);
+    EXPECT_EQ(countFiles(assets_test::resolved(program_files::lowerCaseLevelFolder())), ORBO_SHIPPED_LEVELS);
     fake::Machine machine(assets_test::programDir());
     auto game = std::make_unique<Game>(machine.platform);
     for (int level = 0; level < ORBO_SHIPPED_LEVELS; ++level) {

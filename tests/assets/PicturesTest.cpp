@@ -6,16 +6,16 @@
 #include <utility>
 #include <vector>
 
+#include "common/ProgramFiles.h"
 #include "editor/BlockPictures.h"
 #include "game/frontend/MenuPictures.h"
-#include "game/presentation/Pictures.h"
 #include "game/presentation/Sprites.h"
 #include "tests/assets/AssetFiles.h"
 
 namespace orbo {
 namespace {
 
-QImage readPicture(std::string_view name) {
+QImage readPicture(const std::filesystem::path& name) {
     const QImage picture(QString::fromStdString(assets_test::resolved(name).string()));
     return picture.convertToFormat(QImage::Format_RGB32);
 }
@@ -26,16 +26,16 @@ bool clearInRgb565(QRgb pixel) { return (qRed(pixel) >> 3 | qGreen(pixel) >> 2 |
 // Every picture the game and its menu read, by the names their code uses, with
 // the size it is shown at. The menu writes the BMP forms of its JPEGs itself;
 // they ship too, so the game runs before the menu has converted anything.
-std::vector<std::pair<std::string, QSize>> shownPictures() {
+std::vector<std::pair<std::filesystem::path, QSize>> shownPictures() {
     const QSize cell(CellWidth, CellHeight);
     const QSize screen(1024, 768);
-    std::vector<std::pair<std::string, QSize>> pictures;
-    for (const std::string& name : spritePictureNames())
-        pictures.emplace_back(name, name == TitlePicture ? screen : cell);
-    std::vector<std::string> menu = menu_pictures::shippedPictures();
-    for (const std::string& name : menu_pictures::writtenPictures()) menu.push_back(name);
-    for (const std::string& name : menu) {
-        const bool splash = name == menu_pictures::SplashJpeg || name == menu_pictures::SplashBmp;
+    std::vector<std::pair<std::filesystem::path, QSize>> pictures;
+    for (const auto& name : spritePictureNames())
+        pictures.emplace_back(name, name == program_files::titlePicture() ? screen : cell);
+    std::vector<std::filesystem::path> menu = menu_pictures::shippedPictures();
+    for (const auto& name : menu_pictures::writtenPictures()) menu.push_back(name);
+    for (const auto& name : menu) {
+        const bool splash = name == menu_pictures::splashJpeg() || name == menu_pictures::splashBmp();
         pictures.emplace_back(name, splash ? screen : cell);
     }
     return pictures;
@@ -81,7 +81,7 @@ TEST(Pictures, everyPictureTheProgramsReadLoadsAtItsSize) {
     for (const auto& [name, size] : shownPictures()) EXPECT_EQ(readPicture(name).size(), size) << name;
     // The editor scales its block pictures down to its 40 x 30 cells.
     for (const char* block : BlockPictureFiles) {
-        const QSize size = readPicture(std::string("\\") + GraphicsFolder + "\\" + block).size();
+        const QSize size = readPicture(program_files::graphicsFolder() / block).size();
         EXPECT_TRUE(size.width() >= 40 && size.height() >= 30) << block;
     }
 }

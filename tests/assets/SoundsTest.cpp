@@ -11,8 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "game/presentation/Music.h"
-#include "game/core/Effects.h"
+#include "common/ProgramFiles.h"
 #include "tests/assets/AssetFiles.h"
 #include "tools/assetgen/Loudness.h"
 
@@ -30,7 +29,7 @@ const int PeakCeiling = static_cast<int>(32768 * std::pow(10.0, -1.0 / 20));
 
 // Reads a RIFF wave file chunk by chunk; fails the test unless it is 16-bit
 // PCM with every chunk inside the file.
-Wave readWave(const char* name) {
+Wave readWave(const std::filesystem::path& name) {
     const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(name));
     const auto le = [&](std::size_t at, int size) {
         std::uint32_t value = 0;
@@ -66,7 +65,7 @@ Wave readWave(const char* name) {
 // peaks at or below -1 dBFS, clear of clipping; no two are the same.
 TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
     std::set<std::vector<std::int16_t>> distinct;
-    for (const char* name : EffectFiles) {
+    for (const auto& name : program_files::effectFiles()) {
         const Wave wave = readWave(name);
         ASSERT_FALSE(wave.samples.empty()) << name;
         EXPECT_TRUE(wave.seconds >= 0.1 && wave.seconds <= 1.0) << name << " lasts " << wave.seconds << " s";
@@ -77,7 +76,7 @@ TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
         EXPECT_LE(std::abs(wave.samples.back()), 64) << name;
         distinct.insert(wave.samples);
     }
-    EXPECT_EQ(distinct.size(), EffectFiles.size());
+    EXPECT_EQ(distinct.size(), program_files::EffectCount);
 }
 
 std::vector<double> fullScale(const std::vector<std::int16_t>& samples) {
@@ -99,7 +98,7 @@ double meanSquareDb(const std::vector<double>& signal, std::size_t start, std::s
 TEST(Sounds, effectsAreEquallyLoudAndDieAwayToSilence) {
     double loudest = loudness::Silent;
     double quietest = std::numeric_limits<double>::infinity();
-    for (const char* name : EffectFiles) {
+    for (const auto& name : program_files::effectFiles()) {
         const Wave wave = readWave(name);
         const std::size_t window = static_cast<std::size_t>(wave.sampleRate / 50);
         ASSERT_GT(wave.samples.size(), 2 * window) << name;
@@ -162,7 +161,7 @@ struct Tune {
 // Reads the tune as a standard MIDI file: the header, then track chunks of
 // delta-timed events with running status. A file cut short throws.
 Tune readTune() {
-    const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(TuneFile));
+    const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(program_files::tuneFile()));
     std::size_t at = 0;
     const auto number = [&](int bytes) {
         std::uint32_t value = 0;

@@ -27,14 +27,20 @@ protected:
 };
 
 TEST_F(ResolveTest, MatchesEveryComponentWithoutRegardToCase) {
-    EXPECT_EQ(resolveProgramPath(dir.path(), "\\этажи\\Orbo3.orb"), dir.path() / "Этажи" / "orbo3.ORB");
-    EXPECT_EQ(resolveProgramPath(dir.path(), "\\ГРАФИКА\\\\снеговик.bmp"), dir.path() / "графика" / "Снеговик.bmp");
-    EXPECT_EQ(resolveProgramPath(dir.path(), "/Этажи//orbo3.ORB"), dir.path() / "Этажи" / "orbo3.ORB");
+    const std::filesystem::path file = dir.path() / "Этажи" / "orbo3.ORB";
+    EXPECT_EQ(resolveProgramPath(dir.path(), std::filesystem::path("этажи") / "Orbo3.orb"), file);
+    EXPECT_EQ(resolveProgramPath(dir.path(), "ГРАФИКА//снеговик.bmp"), dir.path() / "графика" / "Снеговик.bmp");
+    EXPECT_EQ(resolveProgramPath(dir.path(), "/Этажи//orbo3.ORB"), file);
+    EXPECT_EQ(resolveProgramPath(dir.path(), "ЭТАЖИ/"), dir.path() / "Этажи");
 }
 
 TEST_F(ResolveTest, KeepsAMissingNameAsWritten) {
-    EXPECT_EQ(resolveProgramPath(dir.path(), "\\Этажи\\Orbo4.orb"), dir.path() / "Этажи" / "Orbo4.orb");
-    EXPECT_EQ(resolveProgramPath(dir.path(), "\\звуки\\коп.wav"), dir.path() / "звуки" / "коп.wav");
+    EXPECT_EQ(resolveProgramPath(dir.path(), std::filesystem::path("Этажи") / "Orbo4.orb"),
+              dir.path() / "Этажи" / "Orbo4.orb");
+    EXPECT_EQ(resolveProgramPath(dir.path(), "звуки/коп.wav"), dir.path() / "звуки" / "коп.wav");
+    // A missing folder keeps the case of the name asked for, not of a look-alike elsewhere.
+    EXPECT_EQ(resolveProgramPath(dir.path(), "графика/Этажи/orbo3.orb"),
+              dir.path() / "графика" / "Этажи" / "orbo3.orb");
 }
 
 TEST_F(ResolveTest, CountsRegularFilesOnly) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sys/resource.h>
 
+#include "common/ProgramFiles.h"
 #include "editor/EditorDialogs.h"
 #include "editor/FieldView.h"
 #include "editor/EditorWindow.h"
@@ -67,12 +68,12 @@ private:
 // unless asked for, so that a test decides when keys are read.
 struct Editor {
     explicit Editor(bool polling = false, const char* missingPicture = "") {
-        QVERIFY(QDir(dir.path()).mkdir(GraphicsFolder));
+        QVERIFY(QDir(dir.path()).mkdir(toQString(program_files::graphicsFolder())));
         for (std::size_t code = 0; code < BlockPictureFiles.size(); ++code) {
             QImage image(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
             image.fill(BlockColours[static_cast<int>(code)]);
             if (qstrcmp(BlockPictureFiles[code], missingPicture) != 0)
-                QVERIFY(image.save(path(QString(GraphicsFolder) + u'/' + BlockPictureFiles[code]), "BMP"));
+                QVERIFY(image.save(path(toQString(program_files::graphicsFolder() / BlockPictureFiles[code])), "BMP"));
         }
         auto fake = std::make_unique<FakeDialogs>();
         dialogs = fake.get();
@@ -184,9 +185,9 @@ private slots:
     // Three pictures failing three ways: one message, each named for what went wrong.
     void pictureProblemsAreOneMessageNamingWhatFailed() {
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(GraphicsFolder));
+        QVERIFY(QDir(dir.path()).mkdir(toQString(program_files::graphicsFolder())));
         const auto picture = [&](int code) {
-            return dir.filePath(QString(GraphicsFolder) + u'/' + BlockPictureFiles[static_cast<std::size_t>(code)]);
+            return dir.filePath(toQString(program_files::graphicsFolder() / BlockPictureFiles[static_cast<std::size_t>(code)]));
         };
         QImage cell(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
         cell.fill(Qt::gray);

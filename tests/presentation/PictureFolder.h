@@ -4,8 +4,8 @@
 #include <fstream>
 #include <random>
 #include <string>
-#include <string_view>
 
+#include "common/ProgramFiles.h"
 #include "game/presentation/Sprites.h"
 #include "game/presentation/sdl/SdlHandles.h"
 #include "tests/common/TempDir.h"
@@ -20,10 +20,9 @@ public:
     PictureFolder() {
         std::filesystem::create_directories(dir_.path() / "графика");
         std::mt19937 random(7);
-        for (std::string name : spritePictureNames()) {
-            name.erase(0, std::string_view("\\графика\\").size());
-            const bool title = name == "Заставка.bmp";
-            write(dir_.path() / "графика" / name, title ? 1024 : 64, title ? 768 : 50, random);
+        for (const auto& name : spritePictureNames()) {
+            const bool title = name == program_files::titlePicture();
+            write(dir_.path() / name, title ? 1024 : 64, title ? 768 : 50, random);
         }
     }
     const std::filesystem::path& path() const { return dir_.path(); }

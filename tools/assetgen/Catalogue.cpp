@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <stdexcept>
 
+#include "common/ProgramFiles.h"
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Pictures.h"
 #include "tools/assetgen/Sounds.h"
@@ -56,8 +57,8 @@ std::vector<PictureFile> allPictures() {
 }
 
 std::vector<PictureFile> writeAll(const std::filesystem::path& programFolder) {
-    const std::filesystem::path graphics = programFolder / GraphicsFolder.toStdString();
-    const std::filesystem::path sounds = programFolder / SoundFolder.toStdString();
+    const std::filesystem::path graphics = programFolder / program_files::graphicsFolder();
+    const std::filesystem::path sounds = programFolder / program_files::soundFolder();
     makeFolder(graphics);
     makeFolder(sounds);
 
@@ -71,13 +72,13 @@ std::vector<PictureFile> writeAll(const std::filesystem::path& programFolder) {
         }
     }
     for (const Effect& effect : allEffects()) writeWave(sounds / effect.file, effect.samples);
-    writeTune(sounds / TuneFile);
+    writeTune(sounds / program_files::tuneName());
     return pictures;
 }
 
 void saveContactSheet(const std::vector<PictureFile>& pictures, const std::filesystem::path& programFolder,
                       const std::filesystem::path& sheetFile) {
-    const std::filesystem::path graphics = programFolder / GraphicsFolder.toStdString();
+    const std::filesystem::path graphics = programFolder / program_files::graphicsFolder();
     struct Shown {
         QString name;
         QImage image;

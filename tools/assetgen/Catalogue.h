@@ -7,9 +7,6 @@
 
 namespace orbo::assetgen {
 
-inline const QString GraphicsFolder = QStringLiteral("графика");
-inline const QString SoundFolder = QStringLiteral("звуки");
-
 // One picture file of the graphics folder, as the programs name it.
 struct PictureFile {
     QString name;

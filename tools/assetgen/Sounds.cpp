@@ -6,9 +6,8 @@
 #include <fstream>
 #include <functional>
 #include <stdexcept>
-#include <string_view>
 
-#include "game/core/Effects.h"
+#include "common/ProgramFiles.h"
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Loudness.h"
 
@@ -212,14 +211,11 @@ void putLe(std::string& bytes, std::uint32_t value, int size) {
 
 std::vector<Effect> allEffects() {
     const std::function<Signal()> synth[] = {kettleTaken, shot, lifeLost, levelUp, holeClosed, copTakes, copDrops};
-    static_assert(std::size(synth) == EffectFiles.size());
+    static_assert(std::size(synth) == program_files::EffectCount);
+    const auto files = program_files::effectFiles();
     std::vector<Effect> effects;
-    for (std::size_t slot = 0; slot < EffectFiles.size(); ++slot) {
-        // The game names each file below its sound folder; the file is the last part.
-        std::string_view name = EffectFiles[slot];
-        name.remove_prefix(name.find_last_of('\\') + 1);
-        effects.push_back({std::string(name), finish(synth[slot]())});
-    }
+    for (std::size_t slot = 0; slot < files.size(); ++slot)
+        effects.push_back({files[slot].filename().string(), finish(synth[slot]())});
     return effects;
 }
 

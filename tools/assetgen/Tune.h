@@ -6,8 +6,6 @@
 
 namespace orbo::assetgen {
 
-inline constexpr const char* TuneFile = "музон0.mid";
-
 // The game's tune as a standard MIDI file of format 1.
 std::vector<std::uint8_t> composeTune();
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "tools/autoplayer/Planner.h"
 #include "tools/autoplayer/Replay.h"
 #include "tools/autoplayer/Table.h"
@@ -121,7 +122,7 @@ int main(int argc, char** argv) {
         std::cerr << "orbo-autoplayer: " << error.message << '\n' << Usage;
         return 2;
     }
-    const auto folder = orbo::resolveProgramPath(arguments.play.dir, "\\Этажи");
+    const auto folder = orbo::resolveProgramPath(arguments.play.dir, orbo::program_files::levelFolder());
     const auto count = orbo::countFiles(folder);
     if (!count || *count == 0) {
         std::cerr << "orbo-autoplayer: no levels in " << folder.string() << '\n';

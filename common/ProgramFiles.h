@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+
+// The folders and files the game, the editor and the tools find beside the
+// program, relative to its folder. Names are matched without regard to letter
+// case, yet a missing one is reported as spelled here: where two parts of the
+// programs spell a name differently, both spellings are kept.
+namespace orbo::program_files {
+
+std::filesystem::path graphicsFolder();
+// The menu's kettle frames spell the folder capitalised, and report a missing frame so.
+std::filesystem::path capitalisedGraphicsFolder();
+std::filesystem::path soundFolder();
+std::filesystem::path levelFolder();
+// The game counts the levels and the editor saves them under the lower-case spelling, and reports a missing folder so.
+std::filesystem::path lowerCaseLevelFolder();
+
+// The level file of level number (0 upwards).
+std::filesystem::path levelFile(int number);
+
+// The title picture the play screen shows first.
+std::filesystem::path titlePicture();
+
+// The tune's file name, and the tune below the sound folder.
+std::filesystem::path tuneName();
+std::filesystem::path tuneFile();
+
+// The wave files in the order of the sound effect slots.
+inline constexpr std::size_t EffectCount = 7;
+std::array<std::filesystem::path, EffectCount> effectFiles();
+
+}  // namespace orbo::program_files
