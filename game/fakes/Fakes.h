@@ -53,7 +53,6 @@ public:
     bool readState(KeyState& state) override;
     void press(std::initializer_list<int> scanCodes);
     void releaseAll() { state_.fill(0); }
-    void setState(const KeyState& state) { state_ = state; }
     void setBroken(bool broken) { broken_ = broken; }
 
 private:
@@ -197,14 +196,9 @@ private:
 class EventPump : public orbo::EventPump {
 public:
     void pumpMessages() override {
-        ++pumps_;
         if (onPump) onPump();
     }
-    int pumps() const { return pumps_; }
     std::function<void()> onPump;
-
-private:
-    int pumps_ = 0;
 };
 
 // A complete fake machine for a program folder.
