@@ -22,6 +22,10 @@ std::filesystem::path tuneName() { return u8"музон0.mid"; }
 
 std::filesystem::path tuneFile() { return soundFolder() / tuneName(); }
 
+std::filesystem::path gameProgram() { return "orbo"; }
+
+std::filesystem::path editorProgram() { return u8"Редактор"; }
+
 std::array<std::filesystem::path, EffectCount> effectFiles() {
     const std::filesystem::path folder = soundFolder();
     return {

@@ -28,6 +28,10 @@ std::filesystem::path titlePicture();
 std::filesystem::path tuneName();
 std::filesystem::path tuneFile();
 
+// The game and the editor, each started by the other from the same folder.
+std::filesystem::path gameProgram();
+std::filesystem::path editorProgram();
+
 // The wave files in the order of the sound effect slots.
 inline constexpr std::size_t EffectCount = 7;
 std::array<std::filesystem::path, EffectCount> effectFiles();

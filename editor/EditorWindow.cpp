@@ -26,7 +26,6 @@ constexpr int ClientHeight = 533;
 const QColor Green(0x00, 0xFF, 0x00);
 
 constexpr const char* LevelFileFilter = "*.orb";
-constexpr const char* GameProgram = "orbo";
 
 constexpr int FirstKeyCode = 1;
 constexpr int LastKeyCode = 255;
@@ -209,7 +208,7 @@ void EditorWindow::saveLevel() {
 }
 
 void EditorWindow::playLevel() {
-    const std::filesystem::path game = resolveProgramPath(programFolder_, GameProgram);
+    const std::filesystem::path game = resolveProgramPath(programFolder_, program_files::gameProgram());
     std::error_code error;
     if (!std::filesystem::is_regular_file(game, error)) {
         dialogs_->showMessage(this, QStringLiteral("Фаил не найден ") + toQString(game));

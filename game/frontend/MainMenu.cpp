@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "game/core/Level.h"
 #include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MenuLook.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int ClientWidth = 593;
 constexpr int ClientHeight = 379;
-constexpr const char* EditorProgram = "Редактор";
 constexpr const char* CannotStartText = "Не удаётся запустить ";
 
 const QStringList HelpLines{
@@ -194,7 +194,7 @@ void MainMenu::showHelp() { messages_(HelpLines.join(QLatin1Char('\n')), Message
 
 // The editor runs on its own; one that is missing or will not start is named.
 void MainMenu::startEditor() {
-    const auto editor = resolveProgramPath(programDir_, EditorProgram);
+    const auto editor = resolveProgramPath(programDir_, program_files::editorProgram());
     if (QProcess::startDetached(qtPath(editor), {}, qtPath(programDir_))) return;
     std::error_code error;
     const char* text = std::filesystem::exists(editor, error) ? CannotStartText : FileNotFoundText;
