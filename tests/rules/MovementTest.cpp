@@ -65,6 +65,13 @@ TEST_F(MovementTest, FallingKeepsASidewaysIntentionOnlyWhileTheSideIsOpen) {
     EXPECT_EQ(h.dirX, 0) << "brick beside the new position clears the intention";
 }
 
+TEST_F(MovementTest, AKettleHoldsNobodyUp) {
+    setRows({{6, "05"}, {7, "1111"}});
+    Unit& h = put(HeroSlot, 1, 5);
+    stepUnit(*game, HeroSlot);
+    EXPECT_EQ(h.row, 6) << "a unit drops into the kettle's cell below it";
+}
+
 TEST_F(MovementTest, BarsHoldAUnitAndLetItDropDownwards) {
     setRows({{9, "0004440"}, {14, "1111111111111111"}});
     Unit& h = put(HeroSlot, 3, 7);

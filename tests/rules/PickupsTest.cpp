@@ -56,6 +56,22 @@ TEST_F(PickupsTest, PosingStopsWhenTheHerosKettleClearsTheLevel) {
     EXPECT_EQ(cop(1).pose, Pose::Standing) << "without a level change every unit is posed";
 }
 
+TEST_F(PickupsTest, ALostLifeLeavesTheCopsTheirKettlesAndAReadLevelTakesThem) {
+    game->carrying[1] = true;
+    game->carrying[2] = true;
+    loseLife(*game);
+    EXPECT_TRUE(game->carrying[1] && game->carrying[2]);
+    loadLevel(*game);
+    EXPECT_FALSE(game->carrying[1] || game->carrying[2]);
+}
+
+TEST_F(PickupsTest, ALevelNumberRestoredPastTheCountGoesOnRatherThanWrapping) {
+    game->progress.level = 2;  // left with Esc when the folder held more levels
+    advanceLevel(*game);
+    EXPECT_EQ(game->progress.level, 3);
+    EXPECT_TRUE(game->session.quit) << "level 3 has no file";
+}
+
 TEST_F(PickupsTest, AMissingNextLevelIsReportedThreeTimesAndEndsTheSession) {
     game->session.levelCount = 3;
     game->progress.level = 1;

@@ -84,6 +84,23 @@ TEST_F(ShotsTest, ASecondHoleOpensBelowTheFirst) {
     EXPECT_EQ(openHoles(), 2);
 }
 
+TEST_F(ShotsTest, AHoleLastsSevenSecondsAtEverySpeedAndCanBeDugOnTheMove) {
+    for (const int speed : {1, 7}) {
+        game->settings.speed = speed;
+        setRows({{13, "2222222222222222"}});
+        Unit& h = put(HeroSlot, 5, 12);
+        h.x += 16.0;  // gliding towards the next cell
+        shoot(*game, ShotDirection::Right);
+        ASSERT_EQ(game->tileMap.at(6, 13), Hole) << "speed " << speed;
+        machine.clock.advance(HoleLifetimeMs);
+        refillHoles(*game);
+        EXPECT_EQ(game->tileMap.at(6, 13), Hole) << "speed " << speed;
+        machine.clock.advance(1);
+        refillHoles(*game);
+        EXPECT_EQ(game->tileMap.at(6, 13), Turf) << "speed " << speed;
+    }
+}
+
 TEST_F(ShotsTest, HolesCloseAfterSevenSecondsAcrossTheTickWrap) {
     machine.clock.setTick(0xFFFFF000u);
     put(HeroSlot, 5, 12);

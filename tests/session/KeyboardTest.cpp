@@ -43,6 +43,14 @@ TEST_F(KeyboardTest, AShotEndsTheScanBeforeTheArrows) {
     EXPECT_EQ(game->tileMap.at(6, 13), Hole);
 }
 
+TEST_F(KeyboardTest, EqualsMovesOnALevelAndEndsTheScan) {
+    std::filesystem::create_directories(dir.path() / "Этажи");
+    game->session.levelCount = 5;
+    press({ScanCode::Equals, ScanCode::Right});
+    EXPECT_EQ(game->progress.level, 1);
+    EXPECT_EQ(hero().dirX, 0) << "the arrow after = is not read";
+}
+
 TEST_F(KeyboardTest, PPausesAndAnyOtherKeyUnpauses) {
     press({ScanCode::P});
     EXPECT_TRUE(game->session.paused);
