@@ -72,7 +72,7 @@ MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {
 
 QString pictureProblemsMessage(const QStringList& problems) {
     constexpr qsizetype MostListed = 5;
-    const QString list = problems.join(QLatin1Char('\n'));
+    QString list = problems.join(QLatin1Char('\n'));
     if (problems.size() <= MostListed) return list;
     return QStringLiteral("Не удалось подготовить рисунков: %1. Игра пойдёт без них.").arg(problems.size()) +
            QStringLiteral("\n\n") + list;

@@ -29,7 +29,7 @@ TEST(LevelRow, ReadsDigitsAndGivesZeroForAnythingElse) {
 class LevelFileTest : public ::testing::Test {
 protected:
     std::filesystem::path write(const std::string& name, const std::string& text) {
-        const auto file = dir.path() / name;
+        auto file = dir.path() / name;
         std::ofstream(file, std::ios::binary) << text;
         return file;
     }

@@ -75,7 +75,7 @@ TEST_F(SessionTest, MusicStartsLoopsAndStops) {
 TEST_F(SessionTest, ABrokenTuneIsReportedOnceAndTheSessionPlaysOnWithoutIt) {
     game->settings.musicOn = true;
     const auto tune = dir.path() / "звуки" / "музон0.mid";
-    const std::string broken[] = {"", OneNoteTune.substr(0, 30), "RIFF\x24\0\0\0WAVEfmt "};
+    const std::string broken[] = {"", OneNoteTune.substr(0, 30), std::string("RIFF\x24\0\0\0WAVEfmt ", 16)};
     for (const std::string& bytes : broken) {
         writeFile(tune, bytes);
         machine.messages.takeShown();

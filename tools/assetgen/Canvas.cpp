@@ -175,7 +175,7 @@ std::uint64_t Rng::nextBits() {
 }
 
 QColor mix(const QColor& a, const QColor& b, double t) {
-    const auto lerp = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    const auto lerp = [t](int x, int y) { return static_cast<int>(std::trunc(x + (y - x) * t + 0.5)); };
     return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
                   lerp(a.alpha(), b.alpha()));
 }

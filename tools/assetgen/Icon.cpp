@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <functional>
 #include <stdexcept>
 
@@ -91,8 +92,8 @@ QImage paintEditorIcon(int size) {
         const auto area = [](int col, int row) { return QRectF(8 + col * CellW, 6 + row * CellH, CellW, CellH); };
         // Tiles are painted at the pixels they cover, so they stay sharp at every size.
         const double pixels = p.transform().m11();
-        const int width = static_cast<int>(CellW * pixels + 0.5);
-        const int height = static_cast<int>(CellH * pixels + 0.5);
+        const int width = static_cast<int>(std::lround(CellW * pixels));
+        const int height = static_cast<int>(std::lround(CellH * pixels));
         p.save();
         p.setClipPath(tileOutline());
         p.drawImage(area(0, 0), paintLadder(width, height));

@@ -227,8 +227,10 @@ void paintName(QPainter& p) {
     const QRectF box = name.boundingRect();
     QPainterPath drift;
     drift.moveTo(box.left(), box.top());
-    for (double x = box.left(); x <= box.right(); x += 10)
+    for (int step = 0; box.left() + 10.0 * step <= box.right(); ++step) {
+        const double x = box.left() + 10.0 * step;
         drift.lineTo(x, box.top() + 15 + 5 * std::sin(x / 13.0) + 3 * std::sin(x / 5.0));
+    }
     drift.lineTo(box.right(), box.top());
     drift.closeSubpath();
     p.drawPath(drift);

@@ -19,7 +19,7 @@ inline constexpr const char* DefaultSoundFont = "/usr/share/sounds/sf2/default-G
 // which would wait for the audio thread: a synthesizer stuck on a tune holds that
 // thread, and the play loop asks at every pass. Without a sound output, a
 // soundfont or the tune, all is silence.
-class SdlMusic : public MusicPlayer {
+class SdlMusic final : public MusicPlayer {
 public:
     explicit SdlMusic(std::filesystem::path soundFont = DefaultSoundFont) : soundFont_(std::move(soundFont)) {}
     ~SdlMusic() override { stop(); }

@@ -11,7 +11,7 @@ namespace orbo::sdl {
 
 // The sound effects: each slot plays on a mixer channel of its own, so playing an
 // effect again cuts it off and starts it afresh, while different effects mix.
-class SdlSound : public SoundDevice {
+class SdlSound final : public SoundDevice {
 public:
     SdlSound() = default;
     ~SdlSound() override { close(); }

@@ -21,7 +21,7 @@ namespace orbo::sdl {
 class WindowDisplay : public ComposingDisplay {
 public:
     WindowDisplay() = default;
-    ~WindowDisplay() override { close(); }
+    ~WindowDisplay() override { WindowDisplay::close(); }
     WindowDisplay(const WindowDisplay&) = delete;
     WindowDisplay& operator=(const WindowDisplay&) = delete;
 
