@@ -40,8 +40,8 @@ std::string foldCase(std::string_view text) {
         // Only one- and two-byte sequences hold letters that fold; copy the rest.
         if (lead >= 0xC0 && lead < 0xE0 && i + 1 < text.size() &&
             (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            const char32_t code = (static_cast<char32_t>(lead & 0x1F) << 6) |
-                                  (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+            const char32_t code =
+                (static_cast<char32_t>(lead & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
             appendUtf8(out, lowerCase(code));
             i += 2;
         } else {

@@ -14,10 +14,9 @@ public:
 
     bool has(std::size_t at, std::size_t count) const { return at <= bytes_.size() && count <= bytes_.size() - at; }
     bool startsWith(std::size_t at, std::string_view text) const {
-        return has(at, text.size()) && std::equal(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at),
-                                                  [](char letter, std::uint8_t byte) {
-                                                      return static_cast<std::uint8_t>(letter) == byte;
-                                                  });
+        return has(at, text.size()) &&
+               std::equal(text.begin(), text.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at),
+                          [](char letter, std::uint8_t byte) { return static_cast<std::uint8_t>(letter) == byte; });
     }
     std::uint8_t at(std::size_t at) const { return bytes_[at]; }
     std::uint32_t little(std::size_t at, int count) const {

@@ -190,7 +190,8 @@ void EditorWindow::openLevel() {
 }
 
 void EditorWindow::saveLevel() {
-    SaveResult result = saveEditorLevel(resolveProgramPath(programFolder_, program_files::lowerCaseLevelFolder()), grid_);
+    SaveResult result =
+        saveEditorLevel(resolveProgramPath(programFolder_, program_files::lowerCaseLevelFolder()), grid_);
     QStringList failures;
     // A system install's folder is read-only: the level goes to the player's own folder instead.
     if (!result.saved) {
@@ -220,7 +221,8 @@ void EditorWindow::playLevel() {
         return;
     }
     // The game runs on its own: the editor stays open and usable beside it.
-    if (!QProcess::startDetached(toQString(game), {QStringLiteral("--level"), toQString(*level)}, toQString(programFolder_)))
+    if (!QProcess::startDetached(toQString(game), {QStringLiteral("--level"), toQString(*level)},
+                                 toQString(programFolder_)))
         dialogs_->showMessage(this, QStringLiteral("Не удалось запустить ") + toQString(game));
 }
 

@@ -24,7 +24,8 @@ class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
     // programFolder holds the graphics and level folders and the game program.
-    EditorWindow(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs> dialogs, QWidget* parent = nullptr);
+    EditorWindow(std::filesystem::path programFolder, std::unique_ptr<EditorDialogs> dialogs,
+                 QWidget* parent = nullptr);
 
     // Shows the picture of block (0..5) in cell (1..240); any
     // other code leaves the cell as it was. The grid itself is the caller's.

@@ -8,13 +8,12 @@
 namespace orbo {
 namespace {
 
-
 std::optional<int> virtualKeyForButton(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return KeyCode::LeftButton;
-    case Qt::RightButton: return KeyCode::RightButton;
-    case Qt::MiddleButton: return KeyCode::MiddleButton;
-    default: return std::nullopt;
+        case Qt::LeftButton: return KeyCode::LeftButton;
+        case Qt::RightButton: return KeyCode::RightButton;
+        case Qt::MiddleButton: return KeyCode::MiddleButton;
+        default: return std::nullopt;
     }
 }
 
@@ -45,27 +44,24 @@ bool KeyTracker::query(int virtualKey) {
 
 bool KeyTracker::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        keyEvent(static_cast<const QKeyEvent&>(*event));
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (const auto key = virtualKeyForButton(static_cast<const QMouseEvent*>(event)->button())) press(*key);
-        break;
-    case QEvent::MouseButtonRelease:
-        if (const auto key = virtualKeyForButton(static_cast<const QMouseEvent*>(event)->button())) release(*key);
-        break;
-    case QEvent::ApplicationStateChange:
-        // Releases made while another program is active never reach us; a key
-        // left down would otherwise stay down for good.
-        if (static_cast<const QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive) {
-            down_.reset();
-            virtualKeyByScanCode_.clear();
-        }
-        break;
-    default:
-        break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: keyEvent(static_cast<const QKeyEvent&>(*event)); break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (const auto key = virtualKeyForButton(static_cast<const QMouseEvent*>(event)->button())) press(*key);
+            break;
+        case QEvent::MouseButtonRelease:
+            if (const auto key = virtualKeyForButton(static_cast<const QMouseEvent*>(event)->button())) release(*key);
+            break;
+        case QEvent::ApplicationStateChange:
+            // Releases made while another program is active never reach us; a key
+            // left down would otherwise stay down for good.
+            if (static_cast<const QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive) {
+                down_.reset();
+                virtualKeyByScanCode_.clear();
+            }
+            break;
+        default: break;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -28,7 +28,7 @@ LoadedBlockPictures loadBlockPictures(const std::filesystem::path& programFolder
             std::error_code error;
             const char* text = !std::filesystem::exists(path, error) ? "Фаил не найден "
                                : check == PictureCheck::TooLarge     ? "Рисунок больше экрана "
-                                                                     : "Не удаётся прочитать файл ";
+                                                                 : "Не удаётся прочитать файл ";
             loaded.problems << QString::fromUtf8(text) + file;
         }
     }

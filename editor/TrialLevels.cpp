@@ -20,7 +20,8 @@ std::optional<std::filesystem::path> TrialLevels::write(const EditorGrid& grid) 
     const std::string text = formatLevel(grid);
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return std::nullopt;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.flush()) {
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+        !file.flush()) {
         file.remove();
         return std::nullopt;
     }

@@ -20,9 +20,8 @@ std::filesystem::path programPath(const Game& game, const std::filesystem::path&
 }
 
 void loadLevel(Game& game) {
-    const auto file = game.session.levelFile.empty()
-                          ? programPath(game, program_files::levelFile(game.progress.level))
-                          : game.session.levelFile;
+    const auto file = game.session.levelFile.empty() ? programPath(game, program_files::levelFile(game.progress.level))
+                                                     : game.session.levelFile;
     std::error_code error;
     const auto rows = std::filesystem::is_regular_file(file, error) ? readLevelFile(file) : std::nullopt;
     if (!rows) {

@@ -110,8 +110,12 @@ public:
     void drawSprite(int x, int y, const orbo::Surface& source, const Rect& sourceArea) override;
     bool flip() override;
     void setForeColor(std::uint32_t colour) override { colour_ = colour; }
-    void drawText(int x, int y, std::string_view utf8) override { current_.texts.push_back({x, y, std::string(utf8), colour_}); }
-    void drawLine(int x1, int y1, int x2, int y2) override { current_.lines.push_back({x1, y1, x2, y2, width_, colour_}); }
+    void drawText(int x, int y, std::string_view utf8) override {
+        current_.texts.push_back({x, y, std::string(utf8), colour_});
+    }
+    void drawLine(int x1, int y1, int x2, int y2) override {
+        current_.lines.push_back({x1, y1, x2, y2, width_, colour_});
+    }
     void setDrawWidth(int width) override { width_ = width; }
     void showPointer(bool shown) override { pointerShown_ = shown; }
 
@@ -205,7 +209,9 @@ public:
 struct Machine {
     explicit Machine(std::filesystem::path programDir, std::uint32_t tick0 = 1000000, std::uint32_t seed = 1,
                      std::uint32_t frameMs = 16)
-        : clock(tick0), random(seed), display(&clock, frameMs),
+        : clock(tick0),
+          random(seed),
+          display(&clock, frameMs),
           platform{std::move(programDir), clock, random, keyboard, display, sound, music, messages, events} {}
 
     Clock clock;

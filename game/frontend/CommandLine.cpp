@@ -28,7 +28,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(level) && parser.value(level).isEmpty()) return refused(QStringLiteral("Не указан ФАЙЛ этажа"));
     CommandLine wanted;
     // Back to the bytes the shell passed, whatever the locale made of them.
-    if (parser.isSet(level)) wanted.levelFile = std::filesystem::path(QFile::encodeName(parser.value(level)).toStdString());
+    if (parser.isSet(level))
+        wanted.levelFile = std::filesystem::path(QFile::encodeName(parser.value(level)).toStdString());
     return wanted;
 }
 

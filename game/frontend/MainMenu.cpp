@@ -17,8 +17,8 @@
 #include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MenuLook.h"
 #include "game/frontend/MenuPictures.h"
-#include "game/frontend/PictureFiles.h"
 #include "game/frontend/OptionsDialog.h"
+#include "game/frontend/PictureFiles.h"
 
 namespace orbo {
 namespace {
@@ -47,7 +47,8 @@ QPixmap figurePixmap(const std::filesystem::path& file, QSize box) {
 
 }  // namespace
 
-MainMenu::MainMenu(Game& game, std::filesystem::path programDir, Session session, MessageFunction messages, QWidget* parent)
+MainMenu::MainMenu(Game& game, std::filesystem::path programDir, Session session, MessageFunction messages,
+                   QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(game),

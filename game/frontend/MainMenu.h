@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "game/frontend/MenuMessages.h"
 #include "game/core/GameState.h"
+#include "game/frontend/MenuMessages.h"
 
 class QLabel;
 class QPushButton;
@@ -31,7 +31,7 @@ public:
 
     // messages: how the player is told things; empty means message boxes over the menu.
     MainMenu(Game& game, std::filesystem::path programDir, Session session, MessageFunction messages = {},
-          QWidget* parent = nullptr);
+             QWidget* parent = nullptr);
     ~MainMenu() override;
 
     // The figures' two timers; public so that they can be driven without waiting.

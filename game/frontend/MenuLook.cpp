@@ -17,7 +17,8 @@ void paintGreenOnBlack(QWidget* widget) {
     // Buttons fill their background with the Button role, the rest with Window.
     QPalette palette = widget->palette();
     for (const auto role : {QPalette::Window, QPalette::Button}) palette.setColor(role, Qt::black);
-    for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) palette.setColor(role, QColor(0x00, 0xFF, 0x00));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, QColor(0x00, 0xFF, 0x00));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -56,7 +56,8 @@ OptionsDialog::OptionsDialog(Game& game, const std::filesystem::path& programDir
     speedBar_->setInvertedControls(false);
     speedBar_->setFocusPolicy(Qt::StrongFocus);
 
-    for (QWidget* coloured : std::initializer_list<QWidget*>{soundBox_, musicBox_, copsGroup_, dumbCopsButton_, smartCopsButton_, speedLabel_}) {
+    for (QWidget* coloured : std::initializer_list<QWidget*>{soundBox_, musicBox_, copsGroup_, dumbCopsButton_,
+                                                             smartCopsButton_, speedLabel_}) {
         paintGreenOnBlack(coloured);
     }
     soundBox_->setChecked(true);

@@ -8,8 +8,8 @@
 #include "common/Paths.h"
 #include "common/PictureHeader.h"
 #include "common/ProgramFiles.h"
-#include "game/frontend/MenuPictures.h"
 #include "game/core/Level.h"
+#include "game/frontend/MenuPictures.h"
 
 namespace orbo {
 namespace {
@@ -55,7 +55,7 @@ MenuPictureLoad prepareMenuPictures(const std::filesystem::path& programDir) {
         const QImage picture = readPicture(jpeg);
         if (picture.isNull()) {
             const bool there = std::filesystem::exists(jpeg, error);
-            const char* text = !there ? FileNotFoundText
+            const char* text = !there                                             ? FileNotFoundText
                                : checkPictureFile(jpeg) == PictureCheck::TooLarge ? PictureTooLargeText
                                                                                   : PictureUnreadableText;
             load.problems << QString::fromUtf8(text) + qtPath(jpeg);

@@ -18,8 +18,8 @@ QString qtPath(const std::filesystem::path& path);
 QImage readPicture(const std::filesystem::path& file);
 
 struct MenuPictureLoad {
-    QImage splash;          // null when it could not be read
-    QStringList problems;   // one line for the player per picture that failed
+    QImage splash;         // null when it could not be read
+    QStringList problems;  // one line for the player per picture that failed
 };
 
 // Turns the splash and the kettle frames from JPEG into the BMP files the game's

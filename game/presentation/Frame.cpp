@@ -1,8 +1,8 @@
 #include <charconv>
 #include <string>
 
-#include "game/presentation/Presentation.h"
 #include "game/core/Numbers.h"
+#include "game/presentation/Presentation.h"
 
 namespace orbo {
 namespace {

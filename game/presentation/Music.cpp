@@ -1,6 +1,6 @@
 #include "common/ProgramFiles.h"
-#include "game/presentation/Presentation.h"
 #include "game/core/Level.h"
+#include "game/presentation/Presentation.h"
 
 namespace orbo {
 

@@ -1,11 +1,11 @@
 #include <cstddef>
 
 #include "common/ProgramFiles.h"
+#include "game/core/Effects.h"
+#include "game/core/Level.h"
 #include "game/presentation/Pictures.h"
 #include "game/presentation/Presentation.h"
 #include "game/presentation/ScreenSize.h"
-#include "game/core/Effects.h"
-#include "game/core/Level.h"
 
 namespace orbo {
 namespace {

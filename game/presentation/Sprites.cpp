@@ -34,7 +34,8 @@ std::vector<SpriteFile> spriteFiles() {
         {Turf, 0, 1, picture("Зелень.bmp")},     {Ladder, 0, 1, picture("Лестница.bmp")},
         {Bar, 0, 1, picture("Перекладина.bmp")},
     };
-    for (int number = 0; number <= LastKettlePicture; number += 2) files.push_back({KettleSet, number, 2, kettlePicture(number)});
+    for (int number = 0; number <= LastKettlePicture; number += 2)
+        files.push_back({KettleSet, number, 2, kettlePicture(number)});
     files.push_back({Hole, 0, 1, picture("Выстрел.bmp")});
     addFigure(files, HeroSpriteSet, "Снеговик", 17);
     addFigure(files, CopSpriteSet, "Коп", 13);

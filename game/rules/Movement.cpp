@@ -119,20 +119,15 @@ void stopUnit(Game& game, int unit, std::int32_t tile) {
 bool updatePose(Game& game, int unit) {
     Unit& u = game.units[static_cast<std::size_t>(unit)];
     switch (tileAt(game, unit, 0, 0)) {
-    case Empty:
-        u.pose = u.dirX != 0 ? u.dirX + 3 : Pose::Standing;
-        break;
-    case Ladder:
-        if (canEnter(game, unit, u.dirX, u.dirY) && u.dirY != 0) u.pose = Pose::Climbing;
-        break;
-    case Bar:
-        u.pose = Pose::OnBar + (u.dirX == -1 ? 2 : u.dirX == 1 ? 4 : 0);
-        break;
-    case Kettle:
-        if (unit == HeroSlot) return takeKettle(game);
-        break;
-    default:
-        break;
+        case Empty: u.pose = u.dirX != 0 ? u.dirX + 3 : Pose::Standing; break;
+        case Ladder:
+            if (canEnter(game, unit, u.dirX, u.dirY) && u.dirY != 0) u.pose = Pose::Climbing;
+            break;
+        case Bar: u.pose = Pose::OnBar + (u.dirX == -1 ? 2 : u.dirX == 1 ? 4 : 0); break;
+        case Kettle:
+            if (unit == HeroSlot) return takeKettle(game);
+            break;
+        default: break;
     }
     return false;
 }

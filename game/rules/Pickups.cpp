@@ -1,9 +1,9 @@
 #include "game/rules/Pickups.h"
 
-#include "game/rules/Movement.h"
 #include "game/core/Effects.h"
 #include "game/core/Level.h"
 #include "game/core/Numbers.h"
+#include "game/rules/Movement.h"
 
 namespace orbo {
 namespace {

@@ -1,10 +1,10 @@
 #include "game/session/Keyboard.h"
 
+#include "game/core/Level.h"
+#include "game/core/ScanCodes.h"
 #include "game/presentation/Presentation.h"
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
-#include "game/core/Level.h"
-#include "game/core/ScanCodes.h"
 
 namespace orbo {
 namespace {
@@ -39,21 +39,21 @@ void drawHelp(Game& game) {
 
 Scan runCommand(Game& game, int key) {
     switch (key) {
-    case ScanCode::Left: steerHero(game, -1, 0); return Scan::Stop;
-    case ScanCode::Right: steerHero(game, 1, 0); return Scan::Stop;
-    case ScanCode::Up: steerHero(game, 0, -1); return Scan::Stop;
-    case ScanCode::Down: steerHero(game, 0, 1); return Scan::Stop;
-    case ScanCode::F: drawFps(game, 950, 0); return Scan::Continue;
-    case ScanCode::Equals: advanceLevel(game); return Scan::Stop;
-    case ScanCode::R:
-        game.platform.clock.sleep(NewHeroWaitMs);
-        loseLife(game);
-        return Scan::Stop;
-    case ScanCode::P: game.session.paused = true; return Scan::Continue;
-    case ScanCode::F1: drawHelp(game); return Scan::Continue;
-    case ScanCode::Q: shoot(game, ShotDirection::Left); return Scan::Stop;
-    case ScanCode::W: shoot(game, ShotDirection::Right); return Scan::Stop;
-    default: return Scan::Continue;
+        case ScanCode::Left: steerHero(game, -1, 0); return Scan::Stop;
+        case ScanCode::Right: steerHero(game, 1, 0); return Scan::Stop;
+        case ScanCode::Up: steerHero(game, 0, -1); return Scan::Stop;
+        case ScanCode::Down: steerHero(game, 0, 1); return Scan::Stop;
+        case ScanCode::F: drawFps(game, 950, 0); return Scan::Continue;
+        case ScanCode::Equals: advanceLevel(game); return Scan::Stop;
+        case ScanCode::R:
+            game.platform.clock.sleep(NewHeroWaitMs);
+            loseLife(game);
+            return Scan::Stop;
+        case ScanCode::P: game.session.paused = true; return Scan::Continue;
+        case ScanCode::F1: drawHelp(game); return Scan::Continue;
+        case ScanCode::Q: shoot(game, ShotDirection::Left); return Scan::Stop;
+        case ScanCode::W: shoot(game, ShotDirection::Right); return Scan::Stop;
+        default: return Scan::Continue;
     }
 }
 

@@ -2,13 +2,13 @@
 
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
+#include "game/core/Level.h"
 #include "game/presentation/Presentation.h"
 #include "game/rules/Cops.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
-#include "game/core/Level.h"
 
 namespace orbo {
 namespace {

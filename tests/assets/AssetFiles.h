@@ -14,7 +14,9 @@ namespace orbo::assets_test {
 inline std::filesystem::path programDir() { return ORBO_PROGRAM_DIR; }
 
 // A program-relative path such as графика/Коп.bmp, found as the programs find it.
-inline std::filesystem::path resolved(const std::filesystem::path& relative) { return resolveProgramPath(programDir(), relative); }
+inline std::filesystem::path resolved(const std::filesystem::path& relative) {
+    return resolveProgramPath(programDir(), relative);
+}
 
 inline std::vector<unsigned char> readBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -78,11 +78,19 @@ TEST(LevelCheck, judgesReachByTheGamesOwnMoves) {
     } cases[] = {
         {"he shoots the turf beside his feet and falls through it under a brick roof",
          {{6, "...H=======....."}, {7, "...H#####=#....."}, {8, "...H#....k#....."}, {9, "...H#######....."}},
-         {{6, "...H#######....."}, {7, "...H#####=#....."}, {8, "...H#....k#....."}, {9, "...H#######....."}}, 9, 10},
-        {"he drops from a bar to a kettle in the air", {{4, "...H--------...."}, {7, "...H....k......."}},
-         {{7, "...H....k......."}}, 8, 9},
-        {"he climbs a ladder only from its foot", {{5, "...H....k......."}, {6, "...H############"}},
-         {{5, "...H....k......."}, {6, "...H############"}, {14, "................"}}, 6, 9},
+         {{6, "...H#######....."}, {7, "...H#####=#....."}, {8, "...H#....k#....."}, {9, "...H#######....."}},
+         9,
+         10},
+        {"he drops from a bar to a kettle in the air",
+         {{4, "...H--------...."}, {7, "...H....k......."}},
+         {{7, "...H....k......."}},
+         8,
+         9},
+        {"he climbs a ladder only from its foot",
+         {{5, "...H....k......."}, {6, "...H############"}},
+         {{5, "...H....k......."}, {6, "...H############"}, {14, "................"}},
+         6,
+         9},
     };
     for (const auto& c : cases) {
         EXPECT_TRUE(checkLevel(level(c.open)).sound()) << c.way;
@@ -101,8 +109,8 @@ TEST(LevelCheck, anyBytesAtAllGiveABoundedReport) {
 // The program as a designer runs it: exit status and what it prints. A run
 // that hangs is stopped, and its status then tells so.
 std::pair<int, std::string> run(const std::string& arguments, const std::filesystem::path& folder = ".") {
-    const std::string command = "cd '" + folder.string() + "' && timeout -k 5 60 '" + ORBO_LEVELCHECK + "' " +
-                                arguments + " 2>&1";
+    const std::string command =
+        "cd '" + folder.string() + "' && timeout -k 5 60 '" + ORBO_LEVELCHECK + "' " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return {-1, ""};
     std::string output;
@@ -120,8 +128,9 @@ TEST(LevelCheckProgram, exitsOneWhenAnyFileIsFaultyAndSaysWhere) {
     };
     const std::string good = write("Orbo0.orb", level(KettleOnTheGround));
     const std::string layout = write("Orbo1.orb", level(KettleOnTheGround).replace(2 * 18 + 5, 1, "7"));
-    const std::string walled = write("Orbo2.orb", level({{14, ".k.H............"}, {7, "...H...###......"},
-                                                         {8, "...H...#k#......"}, {9, "...H...###......"}}));
+    const std::string walled = write(
+        "Orbo2.orb",
+        level({{14, ".k.H............"}, {7, "...H...###......"}, {8, "...H...#k#......"}, {9, "...H...###......"}}));
     const std::string missing = (dir.path() / "Orbo3.orb").string();
 
     const auto [status, output] = run("'" + good + "'");

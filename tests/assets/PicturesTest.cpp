@@ -66,10 +66,12 @@ std::vector<Patch> enclosedClearPatches(const QImage& picture) {
                 work.pop_back();
                 ++patch.size;
                 for (const QPoint next : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
-                    if (!picture.valid(next)) edge = true;
+                    if (!picture.valid(next))
+                        edge = true;
                     else if (!clearInRgb565(picture.pixel(next)))
                         patch.darkestRim = std::min(patch.darkestRim, qGray(picture.pixel(next)));
-                    else if (firstVisit(next)) work.push_back(next);
+                    else if (firstVisit(next))
+                        work.push_back(next);
                 }
             }
             if (!edge) patches.push_back(patch);

@@ -36,7 +36,10 @@ Wave readWave(const std::filesystem::path& name) {
         for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
         return value;
     };
-    const auto text = [&](std::size_t at) { return std::string(b.begin() + static_cast<std::ptrdiff_t>(at), b.begin() + static_cast<std::ptrdiff_t>(at) + 4); };
+    const auto text = [&](std::size_t at) {
+        return std::string(b.begin() + static_cast<std::ptrdiff_t>(at),
+                           b.begin() + static_cast<std::ptrdiff_t>(at) + 4);
+    };
     Wave wave;
     if (b.size() < 12 || text(0) != "RIFF" || le(4, 4) != b.size() - 8 || text(8) != "WAVE") {
         ADD_FAILURE() << name << " is not a RIFF wave file";

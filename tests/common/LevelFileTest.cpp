@@ -65,7 +65,8 @@ TEST_F(LevelFileTest, WrittenLevelReadsBackIdentically) {
     const auto rows = readLevelFile(write("round.orb", text));
     ASSERT_TRUE(rows);
     for (int r = 0; r < FieldRows; ++r)
-        for (int c = 0; c < FieldColumns; ++c) EXPECT_EQ((*rows)[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], grid.at(c, r));
+        for (int c = 0; c < FieldColumns; ++c)
+            EXPECT_EQ((*rows)[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], grid.at(c, r));
 }
 
 }  // namespace

@@ -150,7 +150,8 @@ TEST(LevelSave, concurrentSavesNeverLoseALevel) {
             std::string report;
             for (int save = 0; save < SavesEach; ++save) {
                 const SaveResult result = saveEditorLevel(dir.path(), markedGrid(writer, save), options);
-                report += (result.saved ? result.path.filename().string() : "FAILED") + " " + std::to_string(save) + "\n";
+                report +=
+                    (result.saved ? result.path.filename().string() : "FAILED") + " " + std::to_string(save) + "\n";
             }
             return report;
         };

@@ -71,7 +71,7 @@ Bytes png(std::uint32_t width, std::uint32_t height) {
 
 TEST(PictureHeader, EachFormatsDeclaredSizeIsRead) {
     const std::pair<Bytes, PictureSize> cases[] = {
-        {bmp(64, 50), {64, 50}},      {bmp(64, -50), {64, 50}},   {bmpCore(32, 25), {32, 25}},
+        {bmp(64, 50), {64, 50}},        {bmp(64, -50), {64, 50}},     {bmpCore(32, 25), {32, 25}},
         {jpeg(1024, 768), {1024, 768}}, {jpeg(17, 9, 0xC2), {17, 9}}, {png(64, 50), {64, 50}},
     };
     for (const auto& [bytes, expected] : cases) {
@@ -86,9 +86,9 @@ TEST(PictureHeader, EachFormatsDeclaredSizeIsRead) {
 TEST(PictureHeader, PicturesLargerThanTheScreenAreRefusedUnread) {
     Bytes huge = bmp(16384, 16384, 32);
     huge.resize(118);
-    const Bytes tooLarge[] = {huge,           bmp(1025, 768),         bmp(1024, -769),   bmp(1, INT32_MIN),
-                              bmpCore(1025, 1), jpeg(65535, 1),       jpeg(1, 769, 0xC1), png(0x7FFFFFFF, 1),
-                              png(1, 0xFFFFFFFF)};
+    const Bytes tooLarge[] = {
+        huge,           bmp(1025, 768),     bmp(1024, -769),    bmp(1, INT32_MIN), bmpCore(1025, 1),
+        jpeg(65535, 1), jpeg(1, 769, 0xC1), png(0x7FFFFFFF, 1), png(1, 0xFFFFFFFF)};
     for (const Bytes& bytes : tooLarge) EXPECT_EQ(checkPictureHeader(bytes), PictureCheck::TooLarge);
     for (const Bytes& bytes : {bmp(1024, 768), bmp(1024, -768), jpeg(1024, 768), png(1024, 768)})
         EXPECT_EQ(checkPictureHeader(bytes), PictureCheck::Fits) << "the size of the screen itself";
@@ -96,8 +96,8 @@ TEST(PictureHeader, PicturesLargerThanTheScreenAreRefusedUnread) {
 
 TEST(PictureHeader, CutEmptyOrForeignHeadersAreUnreadable) {
     // Each header with the length of its part up to the end of the size.
-    const std::pair<Bytes, std::size_t> headers[] = {{bmp(64, 50), 26}, {bmpCore(64, 50), 22}, {jpeg(64, 50), 30},
-                                                     {png(64, 50), 24}};
+    const std::pair<Bytes, std::size_t> headers[] = {
+        {bmp(64, 50), 26}, {bmpCore(64, 50), 22}, {jpeg(64, 50), 30}, {png(64, 50), 24}};
     for (const auto& [whole, sizeEnds] : headers)
         for (std::size_t length = 0; length < sizeEnds; ++length)
             EXPECT_EQ(checkPictureHeader({whole.data(), length}), PictureCheck::Unreadable)
@@ -126,7 +126,8 @@ TEST(PictureHeader, FilesAreJudgedByTheirFirstBytesAndOnlyPlainFilesAreOpened) {
     std::filesystem::create_directory(dir.path() / "folder.bmp");
     EXPECT_EQ(checkPictureFile(dir.path() / "folder.bmp"), PictureCheck::Unreadable);
     ASSERT_EQ(mkfifo((dir.path() / "pipe.bmp").c_str(), 0600), 0);
-    EXPECT_EQ(checkPictureFile(dir.path() / "pipe.bmp"), PictureCheck::Unreadable) << "and it does not wait on the pipe";
+    EXPECT_EQ(checkPictureFile(dir.path() / "pipe.bmp"), PictureCheck::Unreadable)
+        << "and it does not wait on the pipe";
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ inline void writeFile(const std::filesystem::path& file, std::string_view bytes)
 inline void writeSoundFiles(const std::filesystem::path& programDir) {
     const auto folder = programDir / "звуки";
     std::filesystem::create_directories(folder);
-    for (const char* name : {"чайник.wav", "выстрел.wav", "проиграл.wav", "наверх.wav", "зелень.wav", "коп.wav",
-                             "оставил.wav"})
+    for (const char* name :
+         {"чайник.wav", "выстрел.wav", "проиграл.wav", "наверх.wav", "зелень.wav", "коп.wav", "оставил.wav"})
         writeFile(folder / name, silentWave());
     writeFile(folder / "музон0.mid", OneNoteTune);
 }

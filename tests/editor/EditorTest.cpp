@@ -1,16 +1,16 @@
 // The editor window driven as a user would: its look, the key poll, painting,
 // the level files in and out of the grid, and trying the level in the game.
+#include <sys/resource.h>
 #include <QtTest>
 #include <QtWidgets>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 #include "common/ProgramFiles.h"
 #include "editor/EditorDialogs.h"
-#include "editor/FieldView.h"
 #include "editor/EditorWindow.h"
+#include "editor/FieldView.h"
 #include "editor/PathText.h"
 #include "editor/UserLevelFolder.h"
 #include "qtcommon/RussianQtTexts.h"
@@ -21,7 +21,7 @@ namespace orbo::test {
 namespace {
 
 // Each block picture is one plain colour, so a cell's colour tells its block.
-const QList<QColor> BlockColours = {QColor(40, 40, 40), QColor(200, 30, 30), QColor(30, 160, 30),
+const QList<QColor> BlockColours = {QColor(40, 40, 40),  QColor(200, 30, 30), QColor(30, 160, 30),
                                     QColor(200, 200, 0), QColor(30, 30, 200), QColor(200, 0, 200)};
 
 using Poll = std::pair<int, int>;  // the chosen block and whether Space armed painting
@@ -46,13 +46,18 @@ QByteArray rowsOf(const QByteArray& row, int count) { return (row + "\r\n").repe
 // Sets an environment variable for as long as it lives; null: unset.
 class ScopedVariable {
 public:
-    ScopedVariable(const char* name, const char* value) : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
-        if (value) qputenv(name, value);
-        else qunsetenv(name);
+    ScopedVariable(const char* name, const char* value)
+        : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+        if (value)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
     }
     ~ScopedVariable() {
-        if (wasSet_) qputenv(name_, old_);
-        else qunsetenv(name_);
+        if (wasSet_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
     }
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
@@ -104,7 +109,8 @@ struct Editor {
     QList<int> pictures() const {
         const QImage image = field()->grab().toImage();
         QList<int> codes;
-        for (int n = 1; n <= FieldView::CellCount; ++n) codes << static_cast<int>(BlockColours.indexOf(image.pixelColor(centre(n))));
+        for (int n = 1; n <= FieldView::CellCount; ++n)
+            codes << static_cast<int>(BlockColours.indexOf(image.pixelColor(centre(n))));
         return codes;
     }
 
@@ -151,8 +157,8 @@ private slots:
         QVERIFY(!form.windowFlags().testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         QStringList texts = {form.menuBar()->actions()[0]->text()};
         for (const QAction* item : form.menuBar()->actions()[0]->menu()->actions()) texts << item->text();
-        QCOMPARE(texts, QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, u"Играть"_s, QString(),
-                                     u"Выход"_s}));
+        QCOMPARE(texts,
+                 QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, u"Играть"_s, QString(), u"Выход"_s}));
         QCOMPARE(form.findChild<QAction*>(u"playLevel"_s)->shortcut(), QKeySequence(Qt::Key_F5));
         const auto* blockList = form.findChild<QListWidget*>(u"blockList"_s);
         texts.clear();
@@ -187,7 +193,8 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(toQString(program_files::graphicsFolder())));
         const auto picture = [&](int code) {
-            return dir.filePath(toQString(program_files::graphicsFolder() / BlockPictureFiles[static_cast<std::size_t>(code)]));
+            return dir.filePath(
+                toQString(program_files::graphicsFolder() / BlockPictureFiles[static_cast<std::size_t>(code)]));
         };
         QImage cell(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
         cell.fill(Qt::gray);
@@ -206,8 +213,9 @@ private slots:
         auto fake = std::make_unique<FakeDialogs>();
         const FakeDialogs* dialogs = fake.get();
         const EditorWindow form(toPath(dir.path()), std::move(fake));
-        QCOMPARE(dialogs->messages, QStringList({u"Фаил не найден "_s + picture(Brick) + u"\nНе удаётся прочитать файл "_s +
-                                                 picture(Turf) + u"\nРисунок больше экрана "_s + picture(Ladder)}));
+        QCOMPARE(dialogs->messages,
+                 QStringList({u"Фаил не найден "_s + picture(Brick) + u"\nНе удаётся прочитать файл "_s +
+                              picture(Turf) + u"\nРисунок больше экрана "_s + picture(Ladder)}));
     }
 
     void keyPollChoosesTheHighestDigitAndArmsPainting() {
@@ -392,9 +400,11 @@ private slots:
         QTest::addColumn<QByteArray>("dataHome");
         QTest::addColumn<QByteArray>("home");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("data home") << "/data"_ba << "/home/ann"_ba << u"/data/orbo/Этажи"_s;
+        QTest::newRow("data home") << "/data"_ba
+                                   << "/home/ann"_ba << u"/data/orbo/Этажи"_s;
         QTest::newRow("no data home") << QByteArray() << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
-        QTest::newRow("relative data home") << "data"_ba << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
+        QTest::newRow("relative data home") << "data"_ba
+                                            << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
         QTest::newRow("relative home") << QByteArray() << "ann"_ba << QString();
     }
 
@@ -460,7 +470,8 @@ private slots:
         QCOMPARE(shown(), Ladder);
         // A click on another row in sight, the Tab key and the arrows change nothing there.
         int other = 0;
-        while (other == Ladder || !list->viewport()->rect().contains(list->visualItemRect(list->item(other)).center())) ++other;
+        while (other == Ladder || !list->viewport()->rect().contains(list->visualItemRect(list->item(other)).center()))
+            ++other;
         QTest::mouseClick(editor.window(), Qt::LeftButton, {},
                           list->viewport()->mapTo(editor.form.get(), list->visualItemRect(list->item(other)).center()));
         QCOMPARE(shown(), Ladder);

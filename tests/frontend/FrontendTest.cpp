@@ -1,3 +1,4 @@
+#include <sys/resource.h>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImageWriter>
@@ -13,13 +14,12 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <sys/resource.h>
 
+#include "game/fakes/Fakes.h"
 #include "game/frontend/MainMenu.h"
 #include "game/frontend/MenuMessages.h"
-#include "game/frontend/PictureFiles.h"
 #include "game/frontend/OptionsDialog.h"
-#include "game/fakes/Fakes.h"
+#include "game/frontend/PictureFiles.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo::test {
@@ -43,7 +43,9 @@ std::filesystem::path bmpFor(std::filesystem::path jpeg) { return jpeg.replace_e
 QString line(const char* text, const std::filesystem::path& file) { return QString::fromUtf8(text) + qtPath(file); }
 
 template <typename Widget = QWidget>
-Widget* child(QWidget& parent, const char* name) { return parent.findChild<Widget*>(QString::fromUtf8(name)); }
+Widget* child(QWidget& parent, const char* name) {
+    return parent.findChild<Widget*>(QString::fromUtf8(name));
+}
 
 QImage figure(QWidget& menu, const char* name) { return child<QLabel>(menu, name)->pixmap().toImage(); }
 
@@ -65,10 +67,10 @@ struct MenuWorld {
 
     std::unique_ptr<MainMenu> makeMenu(MainMenu::Session session = [](Game&) {}) {
         return std::make_unique<MainMenu>(*game, dir.path(), std::move(session),
-                                       [this](const QString& text, MessageIcon icon) {
-                                           messages << text;
-                                           icons.push_back(icon);
-                                       });
+                                          [this](const QString& text, MessageIcon icon) {
+                                              messages << text;
+                                              icons.push_back(icon);
+                                          });
     }
 
     // The four options as (sound, music, smart cops, speed).
@@ -179,7 +181,7 @@ void FrontendTest::menuShowsItsTextsAndSetsTheDefaultOptions() {
     QCOMPARE(menu->windowTitle(), QStringLiteral("DX Orbo"));
     const std::pair<const char*, const char*> captions[] = {
         {"newGameButton", "Новая игра"}, {"continueButton", "Продолжить Игру"}, {"optionsButton", "Опции игры"},
-        {"helpButton", "Помощь"},     {"editorButton", "Редактор карт"},   {"exitButton", "Выход"},
+        {"helpButton", "Помощь"},        {"editorButton", "Редактор карт"},     {"exitButton", "Выход"},
     };
     for (const auto& [name, caption] : captions) QCOMPARE(child<QPushButton>(*menu, name)->text(), caption);
     QVERIFY(!child(*menu, "continueButton")->isEnabled());
@@ -187,9 +189,9 @@ void FrontendTest::menuShowsItsTextsAndSetsTheDefaultOptions() {
     QVERIFY(QTest::qWaitFor([&] { return !figure(*menu, "heroFigure").isNull(); }));  // the figures move from the start
 
     child<QPushButton>(*menu, "helpButton")->click();
-    const QStringList help{"Клавиши управления игрой", "Esc-выход из игры", "F1-помощь в игре",
-                           "Стрелки-передвижение юнита", "q-выстрел влево", "w-выстрел вправо",
-                           "f-кадров в секунду", "r-новый игрок"};
+    const QStringList help{"Клавиши управления игрой",   "Esc-выход из игры", "F1-помощь в игре",
+                           "Стрелки-передвижение юнита", "q-выстрел влево",   "w-выстрел вправо",
+                           "f-кадров в секунду",         "r-новый игрок"};
     QCOMPARE(world.messages, QStringList{help.join('\n')});
     QCOMPARE(world.icons, std::vector{MessageIcon::None});
 }
@@ -262,8 +264,8 @@ void FrontendTest::figuresFlipOnEachTimerFromPicturesReadOnce() {
 // picture staying up for one or two of the faster timer's ticks, and the cops
 // always show opposite pictures.
 void FrontendTest::figuresKeepMovingWhicheverTimerIsServedFirst() {
-    for (const auto& order : {std::array{"firstFigureTimer", "secondFigureTimer"},
-                              std::array{"secondFigureTimer", "firstFigureTimer"}}) {
+    for (const auto& order :
+         {std::array{"firstFigureTimer", "secondFigureTimer"}, std::array{"secondFigureTimer", "firstFigureTimer"}}) {
         MenuWorld world;
         auto menu = world.makeMenu();
         const std::vector<FigureMoment> moments = playFigureTimers(*menu, order);
@@ -273,10 +275,12 @@ void FrontendTest::figuresKeepMovingWhicheverTimerIsServedFirst() {
             for (std::size_t i = 1; i < moments.size(); ++i) {
                 if (moments[i].shown[box] == moments[i - 1].shown[box]) continue;
                 const int held = moments[i].ms - shownSince;
-                QVERIFY2(held >= 100 && held <= 200, qPrintable(QStringLiteral("box %1 held %2 ms").arg(box).arg(held)));
+                QVERIFY2(held >= 100 && held <= 200,
+                         qPrintable(QStringLiteral("box %1 held %2 ms").arg(box).arg(held)));
                 shownSince = moments[i].ms;
             }
-            QVERIFY2(moments.back().ms - shownSince < 200, qPrintable(QStringLiteral("box %1 stopped moving").arg(box)));
+            QVERIFY2(moments.back().ms - shownSince < 200,
+                     qPrintable(QStringLiteral("box %1 stopped moving").arg(box)));
         }
         for (const FigureMoment& moment : moments) QVERIFY(moment.shown[0] != moment.shown[2]);
     }
@@ -309,20 +313,25 @@ void FrontendTest::optionsOkWritesEveryChoiceMadeFromTheFirstState() {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Опции"));
         QCOMPARE(child<QGroupBox>(dialog, "copsGroup")->title(), QStringLiteral("Интелект компьютера"));
         const std::pair<const char*, const char*> captions[] = {
-            {"soundBox", "Звук"},   {"musicBox", "Музыка  (может не работать !!!)"}, {"dumbCopsButton", "Тупой"},
-            {"smartCopsButton", "Умный"}, {"speedLabel", "Скорость игры"},                   {"okButton", "Окей"},
+            {"soundBox", "Звук"},
+            {"musicBox", "Музыка  (может не работать !!!)"},
+            {"dumbCopsButton", "Тупой"},
+            {"smartCopsButton", "Умный"},
+            {"speedLabel", "Скорость игры"},
+            {"okButton", "Окей"},
         };
         for (const auto& [name, caption] : captions) QCOMPARE(child(dialog, name)->property("text"), caption);
         // Right of the frame and above the button no control covers the splash.
         QCOMPARE(dialog.grab().toImage().pixelColor(300, 100), splash.pixelColor(300, 100));
         QCOMPARE(shown(dialog), std::tuple(true, false, 0, 2));
 
-        for (const char* name : {"soundBox", "musicBox", "smartCopsButton"}) child<QAbstractButton>(dialog, name)->click();
+        for (const char* name : {"soundBox", "musicBox", "smartCopsButton"})
+            child<QAbstractButton>(dialog, name)->click();
         // Right and up mean faster, and the bar holds at 1 and 7.
         QScrollBar& speed = *child<QScrollBar>(dialog, "speedBar");
         speed.setFocus();
-        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 3}, {Qt::Key_Left, 2}, {Qt::Key_Left, 1},
-                                                {Qt::Key_Left, 1},  {Qt::Key_Up, 2},   {Qt::Key_PageUp, 3},
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 3}, {Qt::Key_Left, 2},  {Qt::Key_Left, 1},
+                                                {Qt::Key_Left, 1},  {Qt::Key_Up, 2},    {Qt::Key_PageUp, 3},
                                                 {Qt::Key_End, 7},   {Qt::Key_Right, 7}, {Qt::Key_Down, 6}};
         for (const auto& [key, value] : keys) {
             QTest::keyClick(&speed, key);
@@ -337,7 +346,8 @@ void FrontendTest::optionsKeepTheirStateUntilTheCloseBoxResetsThem() {
     MenuWorld world;
     auto menu = world.makeMenu();
     withOptions(*menu, [](OptionsDialog& dialog) {
-        for (const char* name : {"musicBox", "smartCopsButton", "okButton"}) child<QAbstractButton>(dialog, name)->click();
+        for (const char* name : {"musicBox", "smartCopsButton", "okButton"})
+            child<QAbstractButton>(dialog, name)->click();
     });
     world.game->settings = {false, false, 0, 3};
 
@@ -363,8 +373,8 @@ void FrontendTest::picturesAreConvertedAndTheUnreadableOnesReported() {
 
     auto menu = world.makeMenu();
 
-    QCOMPARE(world.messages, QStringList{line("Не удалось прочитать рисунок ", broken) + '\n' +
-                                         line("Фаил не найден ", missing)});
+    QCOMPARE(world.messages,
+             QStringList{line("Не удалось прочитать рисунок ", broken) + '\n' + line("Фаил не найден ", missing)});
     QCOMPARE(world.icons, std::vector{MessageIcon::Critical});
     for (const auto& jpeg : world.sources) {
         if (jpeg == missing || jpeg == broken) continue;

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "common/Paths.h"
 #include "game/core/ScanCodes.h"
 #include "game/fakes/Fakes.h"
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/SessionMessages.h"
 #include "game/presentation/sdl/RealPlatform.h"
 #include "game/session/Session.h"
-#include "common/Paths.h"
 #include "tests/common/TempDir.h"
 
 using namespace Qt::StringLiterals;
@@ -158,7 +158,8 @@ private slots:
     // Without a display SDL has no way to show a message box; Qt's takes its place.
     void sessionMessagesFallBackToQtBoxes() {
         TempDir dir;
-        sdl::RealPlatform machine(dir.path(), [] {}, showSessionMessage);
+        sdl::RealPlatform machine(
+            dir.path(), [] {}, showSessionMessage);
         QStringList seen;
         QTimer answer;
         connect(&answer, &QTimer::timeout, [&] {

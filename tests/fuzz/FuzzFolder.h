@@ -1,9 +1,9 @@
 #pragma once
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 
 namespace orbo::fuzz {
 

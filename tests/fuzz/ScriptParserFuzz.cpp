@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const int key : command.keys)
                 if (key < 0 || key > 255) std::abort();
         }
-    } catch (const orbo::sim::ScriptError&) {
-    }
+    } catch (const orbo::sim::ScriptError&) {}
     return 0;
 }

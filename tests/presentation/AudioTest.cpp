@@ -8,10 +8,10 @@
 #include <future>
 #include <mutex>
 
-#include "game/presentation/sdl/SdlMusic.h"
-#include "game/presentation/sdl/SdlSound.h"
 #include "game/core/Effects.h"
 #include "game/fakes/Fakes.h"
+#include "game/presentation/sdl/SdlMusic.h"
+#include "game/presentation/sdl/SdlSound.h"
 #include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 

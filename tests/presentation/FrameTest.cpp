@@ -131,7 +131,8 @@ UniqueSurface rendered(const std::function<void(SDL_Renderer*)>& draw) {
 TEST(ComposingDisplay, SlantedLinesAndTextsHaveTheSoftwareRenderersPixels) {
     SoftwareDisplay screen;
     ASSERT_TRUE(screen.open());
-    const std::tuple<int, int, int, int> lines[] = {{10, 10, 300, 95}, {500, 700, 480, 20}, {-50, 400, 1100, 420}, {1000, 5, 900, 760}};
+    const std::tuple<int, int, int, int> lines[] = {
+        {10, 10, 300, 95}, {500, 700, 480, 20}, {-50, 400, 1100, 420}, {1000, 5, 900, 760}};
     screen.setForeColor(0x00FFFF);
     for (const auto& [x1, y1, x2, y2] : lines) screen.drawLine(x1, y1, x2, y2);
     screen.drawText(300, 330, "Игра остановлена, нажмите любую клавишу");
@@ -142,7 +143,8 @@ TEST(ComposingDisplay, SlantedLinesAndTextsHaveTheSoftwareRenderersPixels) {
     const UniqueSurface expected = rendered([&](SDL_Renderer* renderer) {
         SDL_SetRenderDrawColor(renderer, 255, 255, 0, 255);
         for (const auto& [x1, y1, x2, y2] : lines) SDL_RenderDrawLine(renderer, x1, y1, x2, y2);
-        for (const auto& [x, y, text] : {std::tuple{300, 330, "Игра остановлена, нажмите любую клавишу"}, std::tuple{1000, 760, "FPS 60.0"}}) {
+        for (const auto& [x, y, text] :
+             {std::tuple{300, 330, "Игра остановлена, нажмите любую клавишу"}, std::tuple{1000, 760, "FPS 60.0"}}) {
             SDL_Surface* glyphs = texts.get(text, {255, 255, 0, 255});
             ASSERT_TRUE(glyphs);
             const UniqueTexture texture(SDL_CreateTextureFromSurface(renderer, glyphs));
@@ -153,17 +155,17 @@ TEST(ComposingDisplay, SlantedLinesAndTextsHaveTheSoftwareRenderersPixels) {
     int differing = 0;
     for (int y = 0; y < ScreenHeight; ++y)
         for (int x = 0; x < ScreenWidth; ++x)
-            differing += screen.shownPixel(x, y) != static_cast<const std::uint16_t*>(expected->pixels)[y * expected->pitch / 2 + x];
+            differing += screen.shownPixel(x, y) !=
+                         static_cast<const std::uint16_t*>(expected->pixels)[y * expected->pitch / 2 + x];
     EXPECT_EQ(differing, 0);
 }
 
 // A screen surface brought up to date by changed areas only equals one given every frame whole.
 TEST(ScreenScaler, CopyingOnlyTheChangedAreasGivesTheWholeFramesPicture) {
     const UniqueSurface tile = sprite(0xFFE0);
-    for (const auto& [width, height, format] : {std::tuple{1920, 1080, SDL_PIXELFORMAT_XRGB8888},
-                                                std::tuple{1024, 768, SDL_PIXELFORMAT_XRGB8888},
-                                                std::tuple{1280, 1024, SDL_PIXELFORMAT_RGB565},
-                                                std::tuple{800, 600, SDL_PIXELFORMAT_ABGR8888}}) {
+    for (const auto& [width, height, format] :
+         {std::tuple{1920, 1080, SDL_PIXELFORMAT_XRGB8888}, std::tuple{1024, 768, SDL_PIXELFORMAT_XRGB8888},
+          std::tuple{1280, 1024, SDL_PIXELFORMAT_RGB565}, std::tuple{800, 600, SDL_PIXELFORMAT_ABGR8888}}) {
         const UniqueSurface byAreas(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, format));
         const UniqueSurface whole(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, format));
         const ScreenScaler scaler(ScreenWidth, ScreenHeight, *byAreas);

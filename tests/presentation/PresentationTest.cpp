@@ -38,7 +38,8 @@ TEST_F(SetUpTest, MissingOrDamagedSoundFilesAreNamedInOneMessageWhenSoundIsOn) {
     EXPECT_TRUE(openPlayScreen(game));
     const std::string list = "\n" + (folder / "чайник.wav").string() + "\n" + (folder / "выстрел.wav").string() + "\n" +
                              (folder / "зелень.wav").string() + "\n" + (folder / "коп.wav").string();
-    EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"Не удаётся прочитать звуки, игра будет без них:" + list});
+    EXPECT_EQ(machine.messages.shown(),
+              std::vector<std::string>{"Не удаётся прочитать звуки, игра будет без них:" + list});
     EXPECT_TRUE(game.settings.soundOn) << "the sounds that are sound still play";
 
     closePlayScreen(game);
@@ -51,7 +52,8 @@ TEST_F(SetUpTest, MissingOrDamagedSoundFilesAreNamedInOneMessageWhenSoundIsOn) {
 TEST_F(SetUpTest, APictureLargerThanTheScreenIsRefusedBeforeItIsRead) {
     std::filesystem::create_directories(dir.path() / "графика");
     std::string huge = "BM" + std::string(16, '\0');
-    for (const std::uint32_t field : {16384u, 16384u}) huge += std::string{char(field & 0xFF), char(field >> 8 & 0xFF), 0, 0};
+    for (const std::uint32_t field : {16384u, 16384u})
+        huge += std::string{char(field & 0xFF), char(field >> 8 & 0xFF), 0, 0};
     huge += std::string{1, 0, 32, 0};
     huge.resize(118, '\0');
     huge[14] = 40;
@@ -188,7 +190,8 @@ TEST_F(LevelScrollTest, SeventeenPicturesSlideFromTheLevelLeftToTheLevelEntered)
         for (const auto& blit : screen.frames[static_cast<std::size_t>(picture)].blits)
             if (blit.file == "1:0" && blit.x == 0) brickRows.push_back(blit.y / 50);
         // The strip moves down a row a picture, so the brick does, until it leaves the screen.
-        EXPECT_EQ(brickRows, picture < FieldRows ? std::vector<int>{picture} : std::vector<int>{}) << "picture " << picture;
+        EXPECT_EQ(brickRows, picture < FieldRows ? std::vector<int>{picture} : std::vector<int>{})
+            << "picture " << picture;
     }
 }
 

@@ -85,7 +85,7 @@ TEST(SessionOnScreen, AfterEveryFlipTheScreenShowsTheWholeFramesPixels) {
     folder.addLevel(1, SecondLevel);
     fake::Machine machine(folder.path());
     CheckedScreen screen(machine.clock);
-    Platform platform{folder.path(), machine.clock, machine.random, machine.keyboard, screen,
+    Platform platform{folder.path(), machine.clock, machine.random,   machine.keyboard, screen,
                       machine.sound, machine.music, machine.messages, machine.events};
     Game game(platform);
     game.settings.speed = 7;
@@ -94,9 +94,8 @@ TEST(SessionOnScreen, AfterEveryFlipTheScreenShowsTheWholeFramesPixels) {
     // The keys of each stretch of passes: walk onto the kettle (the level scrolls
     // away), frame rate, help, pause, the next level by key, and out.
     const std::vector<std::pair<int, std::vector<int>>> script = {
-        {150, {ScanCode::Right}}, {40, {ScanCode::F}}, {10, {ScanCode::F1}}, {1, {ScanCode::P}},
-        {20, {}},                 {1, {ScanCode::Up}}, {1, {ScanCode::Equals}}, {30, {ScanCode::Left}},
-        {1, {ScanCode::Escape}}};
+        {150, {ScanCode::Right}}, {40, {ScanCode::F}},     {10, {ScanCode::F1}},   {1, {ScanCode::P}},     {20, {}},
+        {1, {ScanCode::Up}},      {1, {ScanCode::Equals}}, {30, {ScanCode::Left}}, {1, {ScanCode::Escape}}};
     std::size_t stretch = 0;
     int left = script[0].first;
     std::map<int, std::size_t> flipsAtStretch;

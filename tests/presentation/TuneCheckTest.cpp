@@ -50,8 +50,8 @@ TEST(TuneCheck, TheGamesOwnTuneAndWellFormedTunesPass) {
     EXPECT_TRUE(isPlayableTune(assetgen::composeTune()));
     EXPECT_TRUE(isPlayableTune(tune({.format = 0}, {chunk("MTrk", NoteTrack)})));
     const Bytes withExtras = {0x00, 0xF0, 0x02, 0x7E, 0xF7, 0x00, 0xFF, 0x03, 0x02, 'O', 'r', 0x00, 0xFF, 0x2F, 0x00};
-    EXPECT_TRUE(isPlayableTune(tune({.tracks = 2}, {chunk("MTrk", withExtras), chunk("XTRA", {1, 2, 3}),
-                                                    chunk("MTrk", NoteTrack)})))
+    EXPECT_TRUE(isPlayableTune(
+        tune({.tracks = 2}, {chunk("MTrk", withExtras), chunk("XTRA", {1, 2, 3}), chunk("MTrk", NoteTrack)})))
         << "system exclusive and text events, and a chunk of another kind between the tracks";
 }
 
@@ -85,14 +85,17 @@ TEST(TuneCheck, ForeignAndDamagedFilesAreRefused) {
         {"events after the end", tune({}, {chunk("MTrk", {0x00, 0xFF, 0x2F, 0x00, 0x00, 0x90, 0x3C, 0x40})})},
         {"a data byte before any status", tune({}, {chunk("MTrk", {0x00, 0x3C, 0x40, 0x00, 0xFF, 0x2F, 0x00})})},
         {"a note cut short by the end of its track", tune({}, {chunk("MTrk", {0x00, 0x90, 0x3C})})},
-        {"a status byte where data belongs", tune({}, {chunk("MTrk", {0x00, 0x90, 0x3C, 0x90, 0x00, 0xFF, 0x2F, 0x00})})},
+        {"a status byte where data belongs",
+         tune({}, {chunk("MTrk", {0x00, 0x90, 0x3C, 0x90, 0x00, 0xFF, 0x2F, 0x00})})},
         {"a delta time of five bytes", tune({}, {chunk("MTrk", {0x81, 0x81, 0x81, 0x81, 0x01, 0xFF, 0x2F, 0x00})})},
-        {"a text event longer than its track", tune({}, {chunk("MTrk", {0x00, 0xFF, 0x01, 0x7F, 'a', 0x00, 0xFF, 0x2F, 0x00})})},
+        {"a text event longer than its track",
+         tune({}, {chunk("MTrk", {0x00, 0xFF, 0x01, 0x7F, 'a', 0x00, 0xFF, 0x2F, 0x00})})},
         {"a real-time message", tune({}, {chunk("MTrk", {0x00, 0xF8, 0x00, 0xFF, 0x2F, 0x00})})},
         {"larger than any tune", huge},
     };
     for (const auto& [what, bytes] : cases) EXPECT_FALSE(isPlayableTune(bytes)) << what;
-    EXPECT_TRUE(isPlayableTune(tune({}, {chunk("MTrk", EndOnly)}))) << "the cases differ from a good tune only in their fault";
+    EXPECT_TRUE(isPlayableTune(tune({}, {chunk("MTrk", EndOnly)})))
+        << "the cases differ from a good tune only in their fault";
 }
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include <memory>
 #include <string_view>
 
-#include "game/rules/Movement.h"
 #include "game/core/GameState.h"
 #include "game/core/Level.h"
 #include "game/fakes/Fakes.h"
+#include "game/rules/Movement.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

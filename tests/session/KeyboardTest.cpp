@@ -1,5 +1,5 @@
-#include "game/session/Keyboard.h"
 #include "game/core/ScanCodes.h"
+#include "game/session/Keyboard.h"
 #include "tests/rules/RulesFixture.h"
 
 namespace orbo {

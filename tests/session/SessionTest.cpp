@@ -3,9 +3,9 @@
 #include <fstream>
 #include <functional>
 
-#include "game/session/Session.h"
 #include "game/core/ScanCodes.h"
 #include "game/fakes/Fakes.h"
+#include "game/session/Session.h"
 #include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 

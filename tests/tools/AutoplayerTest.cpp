@@ -18,7 +18,16 @@ using autoplay::PlayOptions;
 // A pit whose kettle only a hole in its turf roof opens: the hero climbs the
 // ladder in column 0, walks along the turf of row 11 and must dig down.
 const std::vector<std::string> DiggingPit = {
-    CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "",
+    CopsWalledIn,
+    UnderCops,
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
     "3000000000000000",
     "3222222222222222",
     "3111111151111111",
@@ -29,21 +38,9 @@ const std::vector<std::string> DiggingPit = {
 // Ladders, bars, turf and kettles enough for every rule to take part, with
 // the cops free to move.
 const std::vector<std::string> Playground = {
-    "0000000000000000",
-    "1111111131111111",
-    "0000000030000000",
-    "0050000030004440",
-    "2222222232222220",
-    "0000000030000000",
-    "0000044430000500",
-    "0000000030022222",
-    "0500000030000000",
-    "2222322222222000",
-    "0000300000000000",
-    "0000300050000000",
-    "2322322222222222",
-    "0300300000000000",
-    "0300300000000500",
+    "0000000000000000", "1111111131111111", "0000000030000000", "0050000030004440", "2222222232222220",
+    "0000000030000000", "0000044430000500", "0000000030022222", "0500000030000000", "2222322222222000",
+    "0000300000000000", "0000300050000000", "2322322222222222", "0300300000000000", "0300300000000500",
 };
 
 class Autoplayer : public SimTest {
@@ -60,8 +57,8 @@ protected:
 // Up the ladder beside the start, onto turf that can be dug, then keys held in
 // runs, the same on every run of the test.
 std::vector<int> wanderingKeys(int passes) {
-    const int keys[] = {autoplay::NoKey, ScanCode::Left, ScanCode::Right, ScanCode::Up, ScanCode::Down,
-                        ScanCode::Q,     ScanCode::W};
+    const int keys[] = {autoplay::NoKey, ScanCode::Left, ScanCode::Right, ScanCode::Up,
+                        ScanCode::Down,  ScanCode::Q,    ScanCode::W};
     std::vector<int> held(100, ScanCode::Up);
     std::uint32_t state = 12345;
     while (static_cast<int>(held.size()) < passes) {
@@ -77,8 +74,10 @@ std::vector<int> wanderingKeys(int passes) {
 std::string scriptOf(const std::vector<int>& keys) {
     autoplay::Plan plan;
     for (const int key : keys) {
-        if (!plan.script.empty() && plan.script.back().key == key) ++plan.script.back().passes;
-        else plan.script.push_back({1, key});
+        if (!plan.script.empty() && plan.script.back().key == key)
+            ++plan.script.back().passes;
+        else
+            plan.script.push_back({1, key});
     }
     return autoplay::replayText(PlayOptions{}, plan);
 }
@@ -145,8 +144,7 @@ TEST_F(Autoplayer, aRestoredSnapshotHasTheSameFuture) {
         EXPECT_EQ(second.units[unit].x, first.units[unit].x);
     }
     for (int row = 0; row < FieldRows; ++row)
-        for (int col = 0; col < FieldColumns; ++col)
-            EXPECT_EQ(second.tileMap.at(col, row), first.tileMap.at(col, row));
+        for (int col = 0; col < FieldColumns; ++col) EXPECT_EQ(second.tileMap.at(col, row), first.tileMap.at(col, row));
 }
 
 TEST_F(Autoplayer, digsIntoAPitAndOrboSimConfirmsTheScript) {
@@ -228,7 +226,8 @@ TEST_F(Autoplayer, movesEndAtRestOnTheNextCellOrAreRefused) {
 
     int passes = 0;
     for (const autoplay::Segment& segment : script) passes += segment.passes;
-    EXPECT_EQ(static_cast<std::uint32_t>(passes) * 16, field.save().tick - startTick) << "the script is every pass played";
+    EXPECT_EQ(static_cast<std::uint32_t>(passes) * 16, field.save().tick - startTick)
+        << "the script is every pass played";
 }
 
 TEST(AutoplayerTable, sumsUpTheClearedPlansAndNamesTheRest) {

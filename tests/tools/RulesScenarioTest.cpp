@@ -56,8 +56,8 @@ TEST_F(RulesScenario, TheEqualsKeyAdvancesAndWrapsAfterTheLastLevel) {
 
 TEST_F(RulesScenario, TakingTheLastKettleOnTheFieldWhileACopCarriesOneDoesNotClearTheLevel) {
     // The cops drop into a kettle cell on a closed-off top floor; the hero's kettle is below.
-    level(0, {"", "0500000000000000", "1111111111111111", "", "", "", "", "", "", "", "", "", "", "",
-              "0050000000000000"});
+    level(0,
+          {"", "0500000000000000", "1111111111111111", "", "", "", "", "", "", "", "", "", "", "", "0050000000000000"});
     const auto lines = runAll("400 Right\n");
     bool copTook = false;
     bool heroTook = false;

@@ -8,11 +8,13 @@ namespace {
 // A floor to walk on and a kettle far away so the level stays open.
 class SessionScenario : public SimTest {
 protected:
-    void SetUp() override { level(0, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "", "", "", "000000000000005"}); }
+    void SetUp() override {
+        level(0, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "", "", "", "000000000000005"});
+    }
     // A ladder up from the start cell to a turf floor in row 13, a kettle at its top.
     void digLevel() {
-        level(0, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "", "0500000000000005", "2322222222222222",
-                  "2322222222222222"});
+        level(0, {CopsWalledIn, UnderCops, "", "", "", "", "", "", "", "", "", "", "0500000000000005",
+                  "2322222222222222", "2322222222222222"});
     }
 };
 
@@ -29,15 +31,16 @@ TEST_F(SessionScenario, ClocksFireWhenMoreThanTheirIntervalHasPassed) {
             if (steps.empty() || steps.back() != step) steps.push_back(step);
         }
         // With one millisecond a frame a clock fires on the first whole millisecond past its interval.
-        const auto expectedPeriod = [&](double interval) { return static_cast<std::int64_t>(std::floor(interval)) + 1; };
+        const auto expectedPeriod = [&](double interval) {
+            return static_cast<std::int64_t>(std::floor(interval)) + 1;
+        };
         ASSERT_GE(glides.size(), 3u);
         ASSERT_GE(steps.size(), 2u);
         for (std::size_t i = 1; i < glides.size(); ++i)
             EXPECT_EQ(glides[i] - glides[i - 1], expectedPeriod(200.0 / speed)) << "speed " << speed;
         for (std::size_t i = 1; i < steps.size(); ++i)
             EXPECT_EQ(steps[i] - steps[i - 1], expectedPeriod(400.0 / speed)) << "speed " << speed;
-        EXPECT_EQ(glides.front(), lines.front()["tick"].get<std::int64_t>() - 1)
-            << "the first pass fires both clocks";
+        EXPECT_EQ(glides.front(), lines.front()["tick"].get<std::int64_t>() - 1) << "the first pass fires both clocks";
     }
 }
 
@@ -73,7 +76,8 @@ TEST_F(SessionScenario, PauseFreezesMovementRefillAndCapture) {
     const Json& unpaused = lines[647];
     EXPECT_FALSE(unpaused["paused"]);
     EXPECT_EQ(hero(unpaused)["dirX"], -1) << "the key that unpaused also steers";
-    EXPECT_EQ(lines[648]["grid"][13].get<std::string>()[2], '2') << "overdue holes close on the first pass after the pause";
+    EXPECT_EQ(lines[648]["grid"][13].get<std::string>()[2], '2')
+        << "overdue holes close on the first pass after the pause";
 }
 
 TEST_F(SessionScenario, EscSavesAndContinueResumesEverything) {
@@ -116,8 +120,7 @@ TEST_F(SessionScenario, MissingLevelFileIsReportedAndEndsTheSession) {
     const auto lines = run("10 Right\n");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]["pass"], 0) << "the loop never runs";
-    EXPECT_EQ(lines[0]["messages"],
-              Json::array({"Фаил не найден " + (dir.path() / "Этажи" / "Orbo0.orb").string()}));
+    EXPECT_EQ(lines[0]["messages"], Json::array({"Фаил не найден " + (dir.path() / "Этажи" / "Orbo0.orb").string()}));
     EXPECT_EQ(hero(lines[0])["col"], 1) << "the units are still placed";
 }
 

@@ -1,7 +1,7 @@
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <memory>
-#include <sys/wait.h>
 
 #include "tests/tools/SimHarness.h"
 
@@ -55,32 +55,39 @@ TEST_F(SimOptionsTest, BadInputEndsTheProgramWithStatusTwoAndAMessage) {
 TEST(SimShot, WritesTheLastFrameOfTheShippedGameAsAPicture) {
     const TempDir out;
     const std::string shot = (out.path() / "frame.bmp").string();
-    const auto [status, errors] = runProgram(std::string("--dir '") + ORBO_BIN_DIR + "' --shot '" + shot + "'", "new\n3");
+    const auto [status, errors] =
+        runProgram(std::string("--dir '") + ORBO_BIN_DIR + "' --shot '" + shot + "'", "new\n3");
     ASSERT_EQ(status, 0) << errors;
     std::ifstream in(shot, std::ios::binary);
     std::vector<unsigned char> header(54);
     in.read(reinterpret_cast<char*>(header.data()), 54);
     ASSERT_TRUE(in) << "no picture written";
-    const auto little = [&](std::size_t at) { return header[at] | header[at + 1] << 8 | header[at + 2] << 16 | header[at + 3] << 24; };
+    const auto little = [&](std::size_t at) {
+        return header[at] | header[at + 1] << 8 | header[at + 2] << 16 | header[at + 3] << 24;
+    };
     EXPECT_EQ(header[0], 'B');
     EXPECT_EQ(header[1], 'M');
     EXPECT_EQ(little(18), 1024);
     EXPECT_EQ(little(22), 768);
 
-    const auto [noFrameStatus, noFrame] = runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
+    const auto [noFrameStatus, noFrame] =
+        runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
     EXPECT_EQ(noFrameStatus, 1) << "no level folder: the session never showed a frame";
 
     // Levels but no pictures: the screen opens, yet not even the title is shown.
     std::filesystem::create_directories(out.path() / "Этажи");
     std::ofstream(out.path() / "Этажи" / "Orbo0.orb") << "0000000000000000\r\n";
     std::filesystem::remove(shot);
-    const auto [blankStatus, blank] = runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
+    const auto [blankStatus, blank] =
+        runProgram(std::string("--dir '") + out.path().string() + "' --shot '" + shot + "'", "1");
     EXPECT_EQ(blankStatus, 1) << blank;
     EXPECT_FALSE(std::filesystem::exists(shot)) << "no black picture passed off as a frame";
 }
 
 TEST_F(SimOptionsTest, ABadLineIsEchoedWithItsControlCharactersEscaped) {
-    const auto [status, errors] = runProgram("--dir '" + dir.path().string() + "'", "2 \x1b[2J\x07\xc2\x9b" "1m Ключ");
+    const auto [status, errors] = runProgram("--dir '" + dir.path().string() + "'",
+                                             "2 \x1b[2J\x07\xc2\x9b"
+                                             "1m Ключ");
     EXPECT_EQ(status, 2);
     EXPECT_NE(errors.find("unknown key '\\x1b[2J\\x07\\xc2\\x9b1m'"), std::string::npos) << errors;
     EXPECT_EQ(errors.find_first_of("\x1b\x07"), std::string::npos) << "no raw control byte reaches the terminal";

@@ -159,8 +159,10 @@ QPainterPath star(QPointF centre, int points, double outer, double inner, double
         const double angle = i * M_PI / points;
         const double radius = (i % 2 == 0) ? outer : inner;
         const QPointF point = centre + QPointF(std::cos(angle) * radius, std::sin(angle) * radius * squash);
-        if (i == 0) path.moveTo(point);
-        else path.lineTo(point);
+        if (i == 0)
+            path.moveTo(point);
+        else
+            path.lineTo(point);
     }
     path.closeSubpath();
     return path;

@@ -23,14 +23,14 @@ constexpr double BarY = 7.0;
 // or a rung whatever the body does.
 struct Stance {
     View view = View::Front;
-    double dx = 0;      // body shift
+    double dx = 0;  // body shift
     double dy = 0;
     double tilt = 0;    // degrees, clockwise, about the feet
     double scale = 1;   // about the feet
     double squash = 1;  // vertical stretch of the body
     QPointF handLeft;   // the hand on the picture's left
     QPointF handRight;
-    QPointF footLeft;   // cops only
+    QPointF footLeft;  // cops only
     QPointF footRight;
     double scarf = 0;   // the snowman's scarf end: -1 blown left .. +1 blown right
     int shot = 0;       // -1 or +1: the burst of a shot on that side
@@ -192,8 +192,9 @@ void drawSnowman(QPainter& p, const Stance& s) {
 
     // Arms behind the body when seen from the side.
     const bool side = s.view == View::Left || s.view == View::Right;
-    if (side) stickArm(p, s.view == View::Left ? shoulderRight : shoulderLeft,
-                       s.view == View::Left ? s.handRight : s.handLeft);
+    if (side)
+        stickArm(p, s.view == View::Left ? shoulderRight : shoulderLeft,
+                 s.view == View::Left ? s.handRight : s.handLeft);
 
     p.save();
     p.setTransform(body, true);
@@ -303,62 +304,58 @@ Stance heroStance(int frame) {
     s.handLeft = {15, 33};
     s.handRight = {49, 33};
     switch (frame) {
-    case 0: break;
-    case 1:
-        // Breathing: a touch taller, arms lifted, the scarf stirring.
-        s.squash = 1.03;
-        s.handLeft = {14, 29};
-        s.handRight = {50, 29};
-        s.scarf = 0.35;
-        break;
-    case 2:
-    case 3:
-    case 4:
-    case 5: {
-        // A hop: squat then spring, leaning the way he goes.
-        const double d = faceTo(s, frame <= 3 ? -1 : 1);
-        const bool spring = frame % 2 == 1;
-        s.tilt = d * (spring ? 7 : 3);
-        s.squash = spring ? 1.0 : 0.93;
-        s.dy = spring ? -2.5 : 0;
-        s.dx = d * (spring ? 2 : 0);
-        place(s.handLeft, s.handRight, d, spring ? QPointF(32 + d * 18, 21) : QPointF(32 + d * 17, 33),
-              spring ? QPointF(32 - d * 17, 35) : QPointF(32 - d * 16, 25));
-        s.scarf = -d * (spring ? 1.0 : 0.6);
-        break;
-    }
-    case 6:
-    case 7:
-        hang(s, HeroGrip, frame);
-        s.scarf = frame == 6 ? 0.5 : -0.5;
-        break;
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-        s.scarf = -alongBar(s, HeroGrip, frame) * (frame % 2 == 0 ? 1.0 : 0.5);
-        break;
-    case 12:
-    case 13:
-        s.scarf = climb(s, HeroGrip, frame) ? 0.3 : -0.3;
-        break;
-    case 14:
-    case 15:
-    case 16:
-    case 17: {
-        // The shot: the arm flung down to the turf beside him.
-        const double d = faceTo(s, frame <= 15 ? -1 : 1);
-        const bool blast = frame % 2 == 0;
-        s.tilt = d * (blast ? 9 : 5);
-        s.dx = -d * (blast ? 1.5 : 0);
-        place(s.handLeft, s.handRight, d, blast ? QPointF(32 + d * 24, 43) : QPointF(32 + d * 22, 40),
-              QPointF(32 - d * 14, 22));
-        s.scarf = -d;
-        s.shot = static_cast<int>(d);
-        s.shotPhase = blast ? 0 : 1;
-        break;
-    }
-    default: break;
+        case 0: break;
+        case 1:
+            // Breathing: a touch taller, arms lifted, the scarf stirring.
+            s.squash = 1.03;
+            s.handLeft = {14, 29};
+            s.handRight = {50, 29};
+            s.scarf = 0.35;
+            break;
+        case 2:
+        case 3:
+        case 4:
+        case 5: {
+            // A hop: squat then spring, leaning the way he goes.
+            const double d = faceTo(s, frame <= 3 ? -1 : 1);
+            const bool spring = frame % 2 == 1;
+            s.tilt = d * (spring ? 7 : 3);
+            s.squash = spring ? 1.0 : 0.93;
+            s.dy = spring ? -2.5 : 0;
+            s.dx = d * (spring ? 2 : 0);
+            place(s.handLeft, s.handRight, d, spring ? QPointF(32 + d * 18, 21) : QPointF(32 + d * 17, 33),
+                  spring ? QPointF(32 - d * 17, 35) : QPointF(32 - d * 16, 25));
+            s.scarf = -d * (spring ? 1.0 : 0.6);
+            break;
+        }
+        case 6:
+        case 7:
+            hang(s, HeroGrip, frame);
+            s.scarf = frame == 6 ? 0.5 : -0.5;
+            break;
+        case 8:
+        case 9:
+        case 10:
+        case 11: s.scarf = -alongBar(s, HeroGrip, frame) * (frame % 2 == 0 ? 1.0 : 0.5); break;
+        case 12:
+        case 13: s.scarf = climb(s, HeroGrip, frame) ? 0.3 : -0.3; break;
+        case 14:
+        case 15:
+        case 16:
+        case 17: {
+            // The shot: the arm flung down to the turf beside him.
+            const double d = faceTo(s, frame <= 15 ? -1 : 1);
+            const bool blast = frame % 2 == 0;
+            s.tilt = d * (blast ? 9 : 5);
+            s.dx = -d * (blast ? 1.5 : 0);
+            place(s.handLeft, s.handRight, d, blast ? QPointF(32 + d * 24, 43) : QPointF(32 + d * 22, 40),
+                  QPointF(32 - d * 14, 22));
+            s.scarf = -d;
+            s.shot = static_cast<int>(d);
+            s.shotPhase = blast ? 0 : 1;
+            break;
+        }
+        default: break;
     }
     return s;
 }
@@ -446,8 +443,10 @@ void drawCop(QPainter& p, const Stance& s) {
         p.drawRect(QRectF(cx - 0.6, 18.5, 1.2, 4));
         // Badge and buttons.
         p.setBrush(Gold);
-        if (facing <= 0) p.drawEllipse(QPointF(32 + (facing == 0 ? -4.2 : -2.5), 23), 1.8, 2.0);
-        else p.drawEllipse(QPointF(34.5, 23), 1.8, 2.0);
+        if (facing <= 0)
+            p.drawEllipse(QPointF(32 + (facing == 0 ? -4.2 : -2.5), 23), 1.8, 2.0);
+        else
+            p.drawEllipse(QPointF(34.5, 23), 1.8, 2.0);
         for (const double y : {25.0, 28.5}) p.drawEllipse(QPointF(cx, y), 0.8, 0.8);
     }
     // Belt with buckle.
@@ -547,51 +546,51 @@ Stance copStance(int frame) {
     s.footLeft = {29, 47};
     s.footRight = {35, 47};
     switch (frame) {
-    case 0: break;
-    case 1:
-        // Impatient: one hand on the belt, the other raised in warning.
-        s.handLeft = {26.5, 31};
-        s.handRight = {45, 15};
-        break;
-    case 2:
-    case 3:
-    case 4:
-    case 5: {
-        // Striding.
-        const double d = faceTo(s, frame <= 3 ? -1 : 1);
-        const bool open = frame % 2 == 0;
-        s.tilt = d * 4;
-        s.dy = open ? 0.5 : -0.5;
-        place(s.footLeft, s.footRight, d, open ? QPointF(32 + d * 8, 47) : QPointF(32 + d * 2, 47),
-              open ? QPointF(32 - d * 7, 46) : QPointF(32 - d * 1, 45));
-        place(s.handLeft, s.handRight, d, open ? QPointF(32 - d * 8, 31) : QPointF(32 + d * 8, 30),
-              open ? QPointF(32 + d * 9, 29) : QPointF(32 - d * 7, 31));
-        break;
-    }
-    case 6:
-    case 7:
-        hang(s, CopGrip, frame);
-        s.footLeft = {frame == 6 ? 27.0 : 31.0, 48};
-        s.footRight = {frame == 6 ? 33.0 : 37.0, 48};
-        break;
-    case 8:
-    case 9:
-    case 10:
-    case 11: {
-        const double d = alongBar(s, CopGrip, frame);
-        const bool reach = frame % 2 == 0;
-        place(s.footLeft, s.footRight, d, QPointF(32 + d * (reach ? 2 : 5), 48),
-              QPointF(32 - d * (reach ? 7 : 2), reach ? 45.0 : 48.0));
-        break;
-    }
-    case 12:
-    case 13: {
-        const bool leftUp = climb(s, CopGrip, frame);
-        s.footLeft = {28, leftUp ? 44.0 : 48.0};
-        s.footRight = {36, leftUp ? 48.0 : 44.0};
-        break;
-    }
-    default: break;
+        case 0: break;
+        case 1:
+            // Impatient: one hand on the belt, the other raised in warning.
+            s.handLeft = {26.5, 31};
+            s.handRight = {45, 15};
+            break;
+        case 2:
+        case 3:
+        case 4:
+        case 5: {
+            // Striding.
+            const double d = faceTo(s, frame <= 3 ? -1 : 1);
+            const bool open = frame % 2 == 0;
+            s.tilt = d * 4;
+            s.dy = open ? 0.5 : -0.5;
+            place(s.footLeft, s.footRight, d, open ? QPointF(32 + d * 8, 47) : QPointF(32 + d * 2, 47),
+                  open ? QPointF(32 - d * 7, 46) : QPointF(32 - d * 1, 45));
+            place(s.handLeft, s.handRight, d, open ? QPointF(32 - d * 8, 31) : QPointF(32 + d * 8, 30),
+                  open ? QPointF(32 + d * 9, 29) : QPointF(32 - d * 7, 31));
+            break;
+        }
+        case 6:
+        case 7:
+            hang(s, CopGrip, frame);
+            s.footLeft = {frame == 6 ? 27.0 : 31.0, 48};
+            s.footRight = {frame == 6 ? 33.0 : 37.0, 48};
+            break;
+        case 8:
+        case 9:
+        case 10:
+        case 11: {
+            const double d = alongBar(s, CopGrip, frame);
+            const bool reach = frame % 2 == 0;
+            place(s.footLeft, s.footRight, d, QPointF(32 + d * (reach ? 2 : 5), 48),
+                  QPointF(32 - d * (reach ? 7 : 2), reach ? 45.0 : 48.0));
+            break;
+        }
+        case 12:
+        case 13: {
+            const bool leftUp = climb(s, CopGrip, frame);
+            s.footLeft = {28, leftUp ? 44.0 : 48.0};
+            s.footRight = {36, leftUp ? 48.0 : 44.0};
+            break;
+        }
+        default: break;
     }
     return s;
 }

@@ -72,7 +72,8 @@ void savePng(const QImage& image, const std::filesystem::path& file) {
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
     if (error) throw std::runtime_error("cannot create " + file.parent_path().string() + ": " + error.message());
-    if (!image.save(QString::fromStdString(file.string()), "PNG")) throw std::runtime_error("cannot write " + file.string());
+    if (!image.save(QString::fromStdString(file.string()), "PNG"))
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ inline std::vector<double> kWeighted(std::span<const double> samples, int sample
     const double bandGain = std::pow(shelfGain, 0.4996667741545416);
     double norm = 1 + k / q + k * k;
     const Biquad shelf{(shelfGain + bandGain * k / q + k * k) / norm, 2 * (k * k - shelfGain) / norm,
-                       (shelfGain - bandGain * k / q + k * k) / norm, 2 * (k * k - 1) / norm, (1 - k / q + k * k) / norm};
+                       (shelfGain - bandGain * k / q + k * k) / norm, 2 * (k * k - 1) / norm,
+                       (1 - k / q + k * k) / norm};
     k = prewarp(38.13547087602444);
     q = 0.5003270373238773;
     norm = 1 + k / q + k * k;

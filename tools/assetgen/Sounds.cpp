@@ -119,9 +119,10 @@ Signal shot() {
     // A crack of noise, a thump that drops away and a falling zap.
     Signal s = silence(0.32);
     addNoise(s, 0, 0.32, 11, constant(2600), 0.5, strike(0.002, 0.05, 1.2));
-    addTone(s, 0, 0.3, [](double t) { return 60 + 240 * std::exp(-t / 0.04); }, strike(0.003, 0.07, 0.4), sine);
-    addTone(s, 0.01, 0.2, [](double t) { return 180 + 1300 * std::exp(-t / 0.035); }, strike(0.002, 0.05, 0.5),
-            softSquare);
+    addTone(
+        s, 0, 0.3, [](double t) { return 60 + 240 * std::exp(-t / 0.04); }, strike(0.003, 0.07, 0.4), sine);
+    addTone(
+        s, 0.01, 0.2, [](double t) { return 180 + 1300 * std::exp(-t / 0.035); }, strike(0.002, 0.05, 0.5), softSquare);
     return s;
 }
 
@@ -129,9 +130,9 @@ Signal lifeLost() {
     // A sad slide down: three falling notes and a long wobbling last one.
     Signal s = silence(0.95);
     addRun(s, {67, 66, 65}, 0.17, held(0.01, 0.11, 0.05, 0.7));
-    addTone(s, 0.51, 0.44,
-            [](double t) { return midiHz(64 - 1.5 * t) * (1 + 0.018 * std::sin(Tau * 6 * t)); },
-            held(0.01, 0.25, 0.18, 0.75), softSquare);
+    addTone(
+        s, 0.51, 0.44, [](double t) { return midiHz(64 - 1.5 * t) * (1 + 0.018 * std::sin(Tau * 6 * t)); },
+        held(0.01, 0.25, 0.18, 0.75), softSquare);
     return s;
 }
 
@@ -139,8 +140,9 @@ Signal levelUp() {
     // A rising fanfare to the next level.
     Signal s = silence(0.78);
     addRun(s, {72, 76, 79}, 0.09, held(0.004, 0.06, 0.025, 0.6));
-    addTone(s, 0.27, 0.51, [](double t) { return midiHz(84) * (1 + 0.012 * std::sin(Tau * 7 * t)); },
-            held(0.005, 0.3, 0.2, 0.65), softSquare);
+    addTone(
+        s, 0.27, 0.51, [](double t) { return midiHz(84) * (1 + 0.012 * std::sin(Tau * 7 * t)); },
+        held(0.005, 0.3, 0.2, 0.65), softSquare);
     addTone(s, 0.27, 0.51, constant(midiHz(96)), held(0.005, 0.25, 0.25, 0.18), sine);
     return s;
 }
@@ -148,8 +150,10 @@ Signal levelUp() {
 Signal holeClosed() {
     // Earth rushing back in, then a dull thud as it settles.
     Signal s = silence(0.6);
-    addNoise(s, 0, 0.36, 44, [](double t) { return 400 + 6000 * t; }, 0.35, held(0.12, 0.13, 0.11));
-    addTone(s, 0.3, 0.3, [](double t) { return 130 - 60 * t; }, strike(0.004, 0.05, 1.0), sine);
+    addNoise(
+        s, 0, 0.36, 44, [](double t) { return 400 + 6000 * t; }, 0.35, held(0.12, 0.13, 0.11));
+    addTone(
+        s, 0.3, 0.3, [](double t) { return 130 - 60 * t; }, strike(0.004, 0.05, 1.0), sine);
     return s;
 }
 
@@ -173,7 +177,8 @@ Signal copDrops() {
         for (int k = 0; k < 4; ++k)
             addTone(s, start, 0.62 - start, constant(partials[k] * (start == 0 ? 1.0 : 1.01)),
                     strike(0.001, 0.12 / (1 + k * 0.5), gain / (1 + k * 0.6)), sine);
-        addTone(s, start, 0.12, [](double t) { return 150 - 300 * t; }, strike(0.002, 0.03, gain * 0.3), sine);
+        addTone(
+            s, start, 0.12, [](double t) { return 150 - 300 * t; }, strike(0.002, 0.03, gain * 0.3), sine);
     }
     return s;
 }

@@ -10,7 +10,7 @@ namespace orbo::assetgen {
 constexpr int SampleRate = 22050;
 
 struct Effect {
-    std::string file;  // name inside the sound folder
+    std::string file;                   // name inside the sound folder
     std::vector<std::int16_t> samples;  // mono
 };
 

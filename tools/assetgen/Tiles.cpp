@@ -136,9 +136,7 @@ void drawBar(QPainter& p) {
     }
     // Icicles hang from the bar.
     p.setPen(Qt::NoPen);
-    const struct {
-        double x, width, length;
-    } icicles[] = {{12, 3.5, 9}, {19, 2.5, 5}, {44, 3.0, 7}, {53, 2.0, 4}};
+    const struct { double x, width, length; } icicles[] = {{12, 3.5, 9}, {19, 2.5, 5}, {44, 3.0, 7}, {53, 2.0, 4}};
     for (const auto& icicle : icicles) {
         QPainterPath shape;
         shape.moveTo(icicle.x - icicle.width / 2, 9.5);
@@ -156,8 +154,18 @@ void drawBar(QPainter& p) {
 void drawHole(QPainter& p) {
     // The pit: torn edges of turf round a dark hollow.
     QPainterPath pit;
-    pit.addPolygon(QPolygonF({{9, 0}, {55, 0}, {58, 10}, {54, 18}, {57, 30}, {53, 40}, {55, 50}, {9, 50}, {11, 39},
-                              {6, 28}, {10, 17}, {5, 8}}));
+    pit.addPolygon(QPolygonF({{9, 0},
+                              {55, 0},
+                              {58, 10},
+                              {54, 18},
+                              {57, 30},
+                              {53, 40},
+                              {55, 50},
+                              {9, 50},
+                              {11, 39},
+                              {6, 28},
+                              {10, 17},
+                              {5, 8}}));
     pit.closeSubpath();
 
     QPainterPath whole;

@@ -23,7 +23,8 @@ QString titleFamily() {
     static const QString family = [] {
         const int id = QFontDatabase::addApplicationFont(TitleFontFile);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (id < 0 || families.isEmpty()) throw std::runtime_error(std::string("cannot load the font ") + TitleFontFile);
+        if (id < 0 || families.isEmpty())
+            throw std::runtime_error(std::string("cannot load the font ") + TitleFontFile);
         return families.front();
     }();
     return family;
@@ -57,8 +58,7 @@ void paintSky(QPainter& p) {
         ribbon.moveTo(0, base);
         for (int x = 0; x <= Width; x += 16)
             ribbon.lineTo(x, base + 34 * std::sin(x / 150.0 + band * 1.7) + 14 * std::sin(x / 47.0 + band));
-        for (int x = Width; x >= 0; x -= 16)
-            ribbon.lineTo(x, base - 70 + 24 * std::sin(x / 120.0 + band * 2.3));
+        for (int x = Width; x >= 0; x -= 16) ribbon.lineTo(x, base - 70 + 24 * std::sin(x / 120.0 + band * 2.3));
         ribbon.closeSubpath();
         QLinearGradient glow(0, base - 80, 0, base + 40);
         glow.setColorAt(0, QColor(40, 200, 160, 0));

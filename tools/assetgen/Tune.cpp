@@ -40,29 +40,49 @@ constexpr int HighTom = 50;
 
 // One chord a bar.
 constexpr std::array<std::string_view, Bars> Chords = {
-    "Am", "F", "C", "G", "Am", "F", "E", "E",   // A
-    "Am", "F", "C", "G", "F", "G", "Am", "Am",  // A'
-    "Dm", "G", "C", "F", "Dm", "E", "Am", "E",  // B
-    "Am", "F", "C", "G", "Am", "F", "E", "E",   // A''
+    "Am", "F", "C", "G", "Am", "F", "E",  "E",   // A
+    "Am", "F", "C", "G", "F",  "G", "Am", "Am",  // A'
+    "Dm", "G", "C", "F", "Dm", "E", "Am", "E",   // B
+    "Am", "F", "C", "G", "Am", "F", "E",  "E",   // A''
 };
 
 // The melody, a bar a line, durations in eighths.
 constexpr std::array<std::string_view, Bars> Melody = {
-    "E5:2 A5:2 G5:1 E5:1 C5:2",  "D5:1 C5:1 A4:2 C5:2 F5:2",  "E5:3 D5:1 C5:2 E5:2",
-    "D5:4 B4:2 G4:2",            "E5:2 A5:2 B5:1 C6:1 B5:2",  "A5:2 F5:2 C5:2 F5:2",
-    "E5:2 G#5:2 B5:2 D6:2",      "C6:1 B5:1 A5:1 G#5:1 B5:4",
+    "E5:2 A5:2 G5:1 E5:1 C5:2",
+    "D5:1 C5:1 A4:2 C5:2 F5:2",
+    "E5:3 D5:1 C5:2 E5:2",
+    "D5:4 B4:2 G4:2",
+    "E5:2 A5:2 B5:1 C6:1 B5:2",
+    "A5:2 F5:2 C5:2 F5:2",
+    "E5:2 G#5:2 B5:2 D6:2",
+    "C6:1 B5:1 A5:1 G#5:1 B5:4",
 
-    "E5:2 A5:2 G5:1 E5:1 C5:2",  "D5:1 C5:1 A4:2 C5:2 F5:2",  "G5:3 F5:1 E5:2 G5:2",
-    "D5:2 G5:2 B5:2 D6:2",       "C6:3 A5:1 F5:2 A5:2",       "B5:3 G5:1 D5:2 B5:2",
-    "A5:2 E5:2 C5:2 E5:2",       "A5:6 r:2",
+    "E5:2 A5:2 G5:1 E5:1 C5:2",
+    "D5:1 C5:1 A4:2 C5:2 F5:2",
+    "G5:3 F5:1 E5:2 G5:2",
+    "D5:2 G5:2 B5:2 D6:2",
+    "C6:3 A5:1 F5:2 A5:2",
+    "B5:3 G5:1 D5:2 B5:2",
+    "A5:2 E5:2 C5:2 E5:2",
+    "A5:6 r:2",
 
-    "F5:1 A5:2 F5:1 D5:2 F5:2",  "G5:1 B5:2 G5:1 D5:2 B4:2",  "C5:1 E5:2 G5:1 C6:2 B5:1 A5:1",
-    "A5:3 G5:1 F5:2 E5:2",       "D5:1 F5:2 A5:1 D6:2 C6:2",  "B5:2 G#5:2 E5:2 B4:2",
-    "C5:1 E5:1 A5:2 G#5:1 A5:1 B5:2", "G#5:4 E5:4",
+    "F5:1 A5:2 F5:1 D5:2 F5:2",
+    "G5:1 B5:2 G5:1 D5:2 B4:2",
+    "C5:1 E5:2 G5:1 C6:2 B5:1 A5:1",
+    "A5:3 G5:1 F5:2 E5:2",
+    "D5:1 F5:2 A5:1 D6:2 C6:2",
+    "B5:2 G#5:2 E5:2 B4:2",
+    "C5:1 E5:1 A5:2 G#5:1 A5:1 B5:2",
+    "G#5:4 E5:4",
 
-    "E5:2 A5:2 G5:1 E5:1 C5:2",  "D5:1 C5:1 A4:2 C5:2 F5:2",  "E5:3 D5:1 C5:2 G5:2",
-    "B5:4 A5:2 G5:2",            "A5:2 C6:2 B5:1 A5:1 E5:2",  "F5:2 A5:2 C6:2 A5:2",
-    "G#5:2 B5:2 E6:2 D6:2",      "B5:2 G#5:2 E5:2 D5:1 B4:1",
+    "E5:2 A5:2 G5:1 E5:1 C5:2",
+    "D5:1 C5:1 A4:2 C5:2 F5:2",
+    "E5:3 D5:1 C5:2 G5:2",
+    "B5:4 A5:2 G5:2",
+    "A5:2 C6:2 B5:1 A5:1 E5:2",
+    "F5:2 A5:2 C6:2 A5:2",
+    "G#5:2 B5:2 E6:2 D6:2",
+    "B5:2 G#5:2 E5:2 D5:1 B4:1",
 };
 
 struct Note {
@@ -86,8 +106,10 @@ int noteNumber(std::string_view name) {
     if (name.empty() || name[0] < 'A' || name[0] > 'G') throw std::logic_error("bad note " + std::string(name));
     int key = Semitones[static_cast<std::size_t>(name[0] - 'A')];
     std::size_t i = 1;
-    if (i < name.size() && name[i] == '#') ++key, ++i;
-    else if (i < name.size() && name[i] == 'b') --key, ++i;
+    if (i < name.size() && name[i] == '#')
+        ++key, ++i;
+    else if (i < name.size() && name[i] == 'b')
+        --key, ++i;
     const int octave = std::stoi(std::string(name.substr(i)));
     return 12 * (octave + 1) + key;
 }
@@ -120,7 +142,8 @@ Part melodyPart() {
             }
             at += length;
         }
-        if (at != (bar + 1) * Bar) throw std::logic_error("melody bar " + std::to_string(bar + 1) + " does not fill the bar");
+        if (at != (bar + 1) * Bar)
+            throw std::logic_error("melody bar " + std::to_string(bar + 1) + " does not fill the bar");
     }
     return part;
 }
@@ -157,9 +180,7 @@ Part bassPart() {
     for (int bar = 0; bar < Bars; ++bar) {
         const Chord chord = chordOf(Chords[static_cast<std::size_t>(bar)]);
         const int start = bar * Bar;
-        const struct {
-            int step, offset, length;
-        } pattern[] = {{0, 0, 3}, {3, 0, 1}, {4, 7, 2}, {6, 12, 1}, {7, 7, 1}};
+        const struct { int step, offset, length; } pattern[] = {{0, 0, 3}, {3, 0, 1}, {4, 7, 2}, {6, 12, 1}, {7, 7, 1}};
         for (const auto& hit : pattern)
             part.notes.push_back({chord.root + hit.offset, start + hit.step * Eighth, hit.length * Eighth - 20,
                                   hit.step == 0 ? 100 : 84});
@@ -215,8 +236,9 @@ struct Event {
 };
 
 std::string trackChunk(std::vector<Event> events) {
-    std::stable_sort(events.begin(), events.end(),
-                     [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+        return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+    });
     std::string body;
     int last = 0;
     for (const Event& event : events) {
@@ -255,7 +277,8 @@ std::string conductorTrack() {
 std::string partTrack(const Part& part) {
     std::vector<Event> events;
     events.push_back({0, 0, meta(0x03, part.name)});
-    if (part.program >= 0) events.push_back({0, 2, std::string{static_cast<char>(0xC0 | part.channel), static_cast<char>(part.program)}});
+    if (part.program >= 0)
+        events.push_back({0, 2, std::string{static_cast<char>(0xC0 | part.channel), static_cast<char>(part.program)}});
     events.push_back({0, 2, channelMessage(0xB0, part.channel, 7, part.volume)});
     events.push_back({0, 2, channelMessage(0xB0, part.channel, 10, part.pan)});
     events.push_back({0, 2, channelMessage(0xB0, part.channel, 91, 40)});

@@ -40,10 +40,14 @@ int main(int argc, char** argv) {
     std::filesystem::path icons;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--contact-sheet" && i + 1 < argc) sheet = argv[++i];
-        else if (arg == "--icons" && i + 1 < argc) icons = argv[++i];
-        else if (!arg.empty() && arg[0] != '-' && folder.empty()) folder = arg;
-        else return usage();
+        if (arg == "--contact-sheet" && i + 1 < argc)
+            sheet = argv[++i];
+        else if (arg == "--icons" && i + 1 < argc)
+            icons = argv[++i];
+        else if (!arg.empty() && arg[0] != '-' && folder.empty())
+            folder = arg;
+        else
+            return usage();
     }
     if (folder.empty()) return usage();
 

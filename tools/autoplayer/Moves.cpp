@@ -22,8 +22,10 @@ struct Watch {
 };
 
 void append(std::vector<Segment>& script, int key) {
-    if (!script.empty() && script.back().key == key) ++script.back().passes;
-    else script.push_back({1, key});
+    if (!script.empty() && script.back().key == key)
+        ++script.back().passes;
+    else
+        script.push_back({1, key});
 }
 
 // Plays one pass and keeps the score of the closest call.
@@ -35,13 +37,13 @@ void pass(Playfield& field, int key, std::vector<Segment>& script, MoveResult& r
 
 int keyOf(Move move) {
     switch (move) {
-    case Move::Left: return ScanCode::Left;
-    case Move::Right: return ScanCode::Right;
-    case Move::Up: return ScanCode::Up;
-    case Move::Down: return ScanCode::Down;
-    case Move::DigLeft: return ScanCode::Q;
-    case Move::DigRight: return ScanCode::W;
-    case Move::Wait: return NoKey;
+        case Move::Left: return ScanCode::Left;
+        case Move::Right: return ScanCode::Right;
+        case Move::Up: return ScanCode::Up;
+        case Move::Down: return ScanCode::Down;
+        case Move::DigLeft: return ScanCode::Q;
+        case Move::DigRight: return ScanCode::W;
+        case Move::Wait: return NoKey;
     }
     return NoKey;
 }
@@ -96,13 +98,13 @@ MoveResult dig(Playfield& field, Move move, std::vector<Segment>& script) {
 
 std::string_view moveName(Move move) {
     switch (move) {
-    case Move::Left: return "left";
-    case Move::Right: return "right";
-    case Move::Up: return "up";
-    case Move::Down: return "down";
-    case Move::DigLeft: return "dig left";
-    case Move::DigRight: return "dig right";
-    case Move::Wait: return "wait";
+        case Move::Left: return "left";
+        case Move::Right: return "right";
+        case Move::Up: return "up";
+        case Move::Down: return "down";
+        case Move::DigLeft: return "dig left";
+        case Move::DigRight: return "dig right";
+        case Move::Wait: return "wait";
     }
     return "?";
 }
@@ -119,10 +121,10 @@ int copDistance(const Game& game) {
 
 MoveResult playMove(Playfield& field, Move move, std::vector<Segment>& script) {
     switch (move) {
-    case Move::DigLeft:
-    case Move::DigRight: return dig(field, move, script);
-    case Move::Wait: return wait(field, script);
-    default: return walk(field, move, script);
+        case Move::DigLeft:
+        case Move::DigRight: return dig(field, move, script);
+        case Move::Wait: return wait(field, script);
+        default: return walk(field, move, script);
     }
 }
 

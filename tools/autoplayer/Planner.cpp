@@ -1,8 +1,8 @@
 #include "tools/autoplayer/Planner.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <unordered_set>
 
@@ -91,8 +91,10 @@ std::vector<Segment> scriptOf(const std::vector<Step>& steps, int step) {
     std::vector<Segment> script;
     for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
         for (const Segment& segment : *part) {
-            if (!script.empty() && script.back().key == segment.key) script.back().passes += segment.passes;
-            else script.push_back(segment);
+            if (!script.empty() && script.back().key == segment.key)
+                script.back().passes += segment.passes;
+            else
+                script.push_back(segment);
         }
     }
     return script;

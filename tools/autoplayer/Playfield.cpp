@@ -99,17 +99,8 @@ void Playfield::playPass(int key) {
 
 Playfield::Snapshot Playfield::save() const {
     const Game& game = *game_;
-    return Snapshot{clock_.tickCount(),
-                    random_,
-                    game.progress,
-                    game.session,
-                    game.units,
-                    game.carrying,
-                    game.tileMap,
-                    game.holeTable,
-                    game.shot,
-                    game.lastKettleTick,
-                    sound_.counts};
+    return Snapshot{clock_.tickCount(), random_,        game.progress, game.session,        game.units,   game.carrying,
+                    game.tileMap,       game.holeTable, game.shot,     game.lastKettleTick, sound_.counts};
 }
 
 void Playfield::restore(const Snapshot& snapshot) {

@@ -13,13 +13,13 @@ namespace {
 // The names orbo-sim's scripts use for the keys the planner presses.
 std::string keyName(int key) {
     switch (key) {
-    case ScanCode::Q: return "Q";
-    case ScanCode::W: return "W";
-    case ScanCode::Up: return "Up";
-    case ScanCode::Left: return "Left";
-    case ScanCode::Right: return "Right";
-    case ScanCode::Down: return "Down";
-    default: return std::to_string(key);
+        case ScanCode::Q: return "Q";
+        case ScanCode::W: return "W";
+        case ScanCode::Up: return "Up";
+        case ScanCode::Left: return "Left";
+        case ScanCode::Right: return "Right";
+        case ScanCode::Down: return "Down";
+        default: return std::to_string(key);
     }
 }
 

@@ -70,16 +70,26 @@ Arguments parse(int argc, char** argv) {
             haveDir = true;
             continue;
         }
-        if (option == "--level") arguments.level = number(option, value(), 0, 999);
-        else if (option == "--seed") arguments.play.seed = static_cast<std::uint32_t>(number(option, value(), 0, 1 << 30));
-        else if (option == "--smart") arguments.play.smartCops = true;
-        else if (option == "--speed") arguments.play.speed = number(option, value(), 1, 7);
-        else if (option == "--width") arguments.width = number(option, value(), 1, 10000);
-        else if (option == "--seeds") arguments.seeds = number(option, value(), 1, 100);
-        else if (option == "--record") arguments.record = std::string(value());
-        else if (option == "--table") arguments.table = std::string(value());
-        else if (option == "--ideas") arguments.ideas = std::string(value());
-        else throw UsageError{"unknown option '" + std::string(option) + "'"};
+        if (option == "--level")
+            arguments.level = number(option, value(), 0, 999);
+        else if (option == "--seed")
+            arguments.play.seed = static_cast<std::uint32_t>(number(option, value(), 0, 1 << 30));
+        else if (option == "--smart")
+            arguments.play.smartCops = true;
+        else if (option == "--speed")
+            arguments.play.speed = number(option, value(), 1, 7);
+        else if (option == "--width")
+            arguments.width = number(option, value(), 1, 10000);
+        else if (option == "--seeds")
+            arguments.seeds = number(option, value(), 1, 100);
+        else if (option == "--record")
+            arguments.record = std::string(value());
+        else if (option == "--table")
+            arguments.table = std::string(value());
+        else if (option == "--ideas")
+            arguments.ideas = std::string(value());
+        else
+            throw UsageError{"unknown option '" + std::string(option) + "'"};
         arguments.command += " " + std::string(option);
         if (option != "--smart") arguments.command += " " + std::string(argv[i]);
     }
@@ -96,12 +106,13 @@ Plan planLevel(const PlayOptions& play, int width, int attempts) {
         const auto started = std::chrono::steady_clock::now();
         Plan plan = findPlan(play, SearchOptions{width});
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        std::fprintf(stderr, "level %d %s seed %u width %d: %s in %.1f s", play.level, play.smartCops ? "smart" : "dumb",
-                     play.seed, width, plan.cleared ? "cleared" : "not cleared", seconds);
+        std::fprintf(stderr, "level %d %s seed %u width %d: %s in %.1f s", play.level,
+                     play.smartCops ? "smart" : "dumb", play.seed, width, plan.cleared ? "cleared" : "not cleared",
+                     seconds);
         if (!plan.cleared)
-            std::fprintf(stderr, " (best try: %d kettles left, %d of them carried by cops, %d lives lost after %d moves)",
-                         plan.figures.kettlesLeft, plan.figures.kettlesCarried, plan.figures.livesLost,
-                         plan.figures.moves);
+            std::fprintf(
+                stderr, " (best try: %d kettles left, %d of them carried by cops, %d lives lost after %d moves)",
+                plan.figures.kettlesLeft, plan.figures.kettlesCarried, plan.figures.livesLost, plan.figures.moves);
         std::fputc('\n', stderr);
         if (!plan.cleared) continue;
         const auto outcome = playScript(play, replayText(play, plan));
@@ -129,7 +140,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<int> levels;
-    if (arguments.level) levels.push_back(*arguments.level);
+    if (arguments.level)
+        levels.push_back(*arguments.level);
     else
         for (int level = 0; level < *count; ++level) levels.push_back(level);
 
@@ -165,6 +177,7 @@ int main(int argc, char** argv) {
         }
         table.push_back(std::move(figures));
     }
-    if (!arguments.table.empty()) std::ofstream(arguments.table, std::ios::binary) << levelsTable(table, arguments.command);
+    if (!arguments.table.empty())
+        std::ofstream(arguments.table, std::ios::binary) << levelsTable(table, arguments.command);
     return allCleared ? 0 : 1;
 }

@@ -31,7 +31,8 @@ public:
     int glidesToRest() {
         const Unit& cop = unit();
         int glides = 0;
-        while (cop.x != static_cast<double>(CellWidth) * cop.col || cop.y != static_cast<double>(CellHeight) * cop.row) {
+        while (cop.x != static_cast<double>(CellWidth) * cop.col ||
+               cop.y != static_cast<double>(CellHeight) * cop.row) {
             glideUnits(*game_);
             ++glides;
         }
@@ -66,7 +67,8 @@ private:
 }  // namespace
 
 std::optional<int> copArrivalMs(const EditorGrid& level, int speed) {
-    if (isSolid(level.at(CopStartCol, CopStartRow)) || isSolid(level.at(HeroStartCol, HeroStartRow))) return std::nullopt;
+    if (isSolid(level.at(CopStartCol, CopStartRow)) || isSolid(level.at(HeroStartCol, HeroStartRow)))
+        return std::nullopt;
     // The step clock fires every stepMs and the glide clock twice as often; at
     // their fastest a cop steps again at the first step after its last glide.
     const int stepMs = 400 / speed;
@@ -87,7 +89,8 @@ std::optional<int> copArrivalMs(const EditorGrid& level, int speed) {
         if (ready[static_cast<std::size_t>(cell)] >= 0) continue;
         ready[static_cast<std::size_t>(cell)] = time;
         for (const auto& intention : Intentions) {
-            const auto [next, glides] = probe.step(cell % FieldColumns, cell / FieldColumns, intention[0], intention[1]);
+            const auto [next, glides] =
+                probe.step(cell % FieldColumns, cell / FieldColumns, intention[0], intention[1]);
             if (next == cell) continue;
             // A cop in the hero's cell catches him at once, before any glide.
             if (next == target) return time;

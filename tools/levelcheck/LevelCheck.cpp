@@ -28,8 +28,10 @@ class FaultList {
 public:
     explicit FaultList(Report& report) : report_(report) {}
     void add(int line, int column, std::string message) {
-        if (report_.faults.size() < MaxReportedFaults) report_.faults.push_back({line, column, std::move(message)});
-        else ++report_.unreportedFaults;
+        if (report_.faults.size() < MaxReportedFaults)
+            report_.faults.push_back({line, column, std::move(message)});
+        else
+            ++report_.unreportedFaults;
     }
 
 private:
@@ -60,8 +62,7 @@ void checkLayout(std::string_view bytes, FaultList& faults) {
         lineOpen = true;
         ++column;
         if (line > FieldRows) continue;
-        if (c < '0' || c > '5')
-            faults.add(line, column, shown(c) + " is not a tile code 0 to 5");
+        if (c < '0' || c > '5') faults.add(line, column, shown(c) + " is not a tile code 0 to 5");
     }
     if (lineOpen) {
         if (line <= FieldRows && column != LineLength)
@@ -97,9 +98,7 @@ EditorGrid gridOf(std::string_view bytes) {
 
 namespace {
 
-std::string cellName(int col, int row) {
-    return "column " + std::to_string(col) + ", row " + std::to_string(row);
-}
+std::string cellName(int col, int row) { return "column " + std::to_string(col) + ", row " + std::to_string(row); }
 
 const char* tileName(std::int32_t code) { return code == Brick ? "bricks" : "turf"; }
 
@@ -133,7 +132,8 @@ public:
     bool shootFrom(int col, int row, int direction) {
         const int holeCol = col + direction;
         if (holeCol < 0 || holeCol >= FieldColumns || row + 1 >= FieldRows) return false;
-        if (level_.at(holeCol, row + 1) != Turf || dug_[static_cast<std::size_t>(row + 1)][static_cast<std::size_t>(holeCol)])
+        if (level_.at(holeCol, row + 1) != Turf ||
+            dug_[static_cast<std::size_t>(row + 1)][static_cast<std::size_t>(holeCol)])
             return false;
         bool digs = false;
         const std::pair<int, int> looks[] = {{holeCol, row}};
@@ -245,8 +245,9 @@ Report checkLevel(std::string_view bytes) {
     for (const auto& start : starts) {
         const std::int32_t code = level.at(start.col, start.row);
         if (!isSolid(code)) continue;
-        faults.add(start.row + 1, start.col + 1,
-                   std::string(start.who) + " start cell (" + cellName(start.col, start.row) + ") is " + tileName(code));
+        faults.add(
+            start.row + 1, start.col + 1,
+            std::string(start.who) + " start cell (" + cellName(start.col, start.row) + ") is " + tileName(code));
         if (start.row == HeroStartRow) heroBlocked = true;
     }
 
@@ -260,8 +261,10 @@ Report checkLevel(std::string_view bytes) {
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col) {
             if (level.at(col, row) != Kettle) continue;
-            if (reached[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]) ++report.reachableKettles;
-            else faults.add(row + 1, col + 1, "kettle at " + cellName(col, row) + " is out of the hero's reach");
+            if (reached[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)])
+                ++report.reachableKettles;
+            else
+                faults.add(row + 1, col + 1, "kettle at " + cellName(col, row) + " is out of the hero's reach");
         }
     if (const auto rush = copRushFault(level)) faults.add(HeroStartRow + 1, HeroStartCol + 1, *rush);
     return report;

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "game/presentation/sdl/SoftwareDisplay.h"
 #include "game/core/Platform.h"
+#include "game/presentation/sdl/SoftwareDisplay.h"
 
 namespace orbo::sim {
 

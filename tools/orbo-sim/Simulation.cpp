@@ -74,8 +74,7 @@ void Simulation::runSession(Command::Kind kind) {
     }
     try {
         playSession(*game_);
-    } catch (const ScriptMovedOn&) {
-    }
+    } catch (const ScriptMovedOn&) {}
     if (printedPass_ != pass_) printLine();
 }
 

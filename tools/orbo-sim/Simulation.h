@@ -10,8 +10,8 @@
 
 #include "game/core/GameState.h"
 #include "game/fakes/Fakes.h"
-#include "tools/orbo-sim/ShotDisplay.h"
 #include "tools/orbo-sim/Script.h"
+#include "tools/orbo-sim/ShotDisplay.h"
 
 namespace orbo::sim {
 

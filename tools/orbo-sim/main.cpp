@@ -58,7 +58,8 @@ orbo::sim::SimOptions parseArguments(int argc, char** argv) {
             options.tick0 = parseUnsigned(option, value(), 0, UINT32_MAX);
         } else if (option == "--trace") {
             const std::string_view mode = value();
-            if (mode != "all" && mode != "end") throw UsageError{"--trace is all or end, not '" + std::string(mode) + "'"};
+            if (mode != "all" && mode != "end")
+                throw UsageError{"--trace is all or end, not '" + std::string(mode) + "'"};
             options.traceAll = mode == "all";
         } else if (option == "--shot") {
             options.shot = std::string(value());

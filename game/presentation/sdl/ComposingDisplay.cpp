@@ -106,7 +106,8 @@ void ComposingDisplay::drawLine(int x1, int y1, int x2, int y2) {
     for (int offset = -before; offset < width - before; ++offset) {
         const int dx = flat ? 0 : offset;
         const int dy = flat ? offset : 0;
-        forEachLinePoint(x1 + dx, y1 + dy, x2 + dx, y2 + dy, ScreenWidth, ScreenHeight, [this](int x, int y) { plot(x, y); });
+        forEachLinePoint(x1 + dx, y1 + dy, x2 + dx, y2 + dy, ScreenWidth, ScreenHeight,
+                         [this](int x, int y) { plot(x, y); });
     }
 }
 
@@ -117,7 +118,8 @@ std::vector<std::uint16_t> ComposingDisplay::readBackBuffer() const {
     FrameComposer::compose(composer_->back(), *scratch, {0, 0, ScreenWidth, ScreenHeight});
     std::vector<std::uint16_t> pixels(static_cast<std::size_t>(ScreenWidth) * ScreenHeight);
     for (int y = 0; y < ScreenHeight; ++y) {
-        const auto* row = static_cast<const std::uint8_t*>(scratch->pixels) + static_cast<std::ptrdiff_t>(y) * scratch->pitch;
+        const auto* row =
+            static_cast<const std::uint8_t*>(scratch->pixels) + static_cast<std::ptrdiff_t>(y) * scratch->pitch;
         std::copy_n(reinterpret_cast<const std::uint16_t*>(row), ScreenWidth, pixels.begin() + y * ScreenWidth);
     }
     return pixels;

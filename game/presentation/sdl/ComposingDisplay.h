@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "game/core/Platform.h"
 #include "game/presentation/sdl/FrameComposer.h"
 #include "game/presentation/sdl/TextSurfaces.h"
-#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

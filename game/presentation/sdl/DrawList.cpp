@@ -41,7 +41,8 @@ void DrawList::index() {
         int left = 0, top = 0, right = 0, bottom = 0;
         blockSpan(command.to, left, top, right, bottom);
         for (int row = top; row <= bottom; ++row)
-            for (int col = left; col <= right; ++col) ++starts_[static_cast<std::size_t>(row * blockColumns_ + col) + 1];
+            for (int col = left; col <= right; ++col)
+                ++starts_[static_cast<std::size_t>(row * blockColumns_ + col) + 1];
     }
     for (std::size_t block = 1; block < starts_.size(); ++block) starts_[block] += starts_[block - 1];
     entries_.resize(starts_.back());
@@ -51,7 +52,8 @@ void DrawList::index() {
         int left = 0, top = 0, right = 0, bottom = 0;
         blockSpan(commands_[position].to, left, top, right, bottom);
         for (int row = top; row <= bottom; ++row)
-            for (int col = left; col <= right; ++col) entries_[next[static_cast<std::size_t>(row * blockColumns_ + col)]++] = position;
+            for (int col = left; col <= right; ++col)
+                entries_[next[static_cast<std::size_t>(row * blockColumns_ + col)]++] = position;
     }
 }
 

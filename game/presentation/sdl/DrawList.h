@@ -38,10 +38,10 @@ struct DrawCommand {
         Fill,       // a solid pixel value
     };
     Kind kind = Kind::Fill;
-    SDL_Rect to{};       // the screen area it covers
-    SDL_Point from{};    // the source pixel that lands on to's top-left corner
-    Uint32 pixel = 0;    // Fill: the RGB565 value
-    SurfaceRef source;   // KeyedCopy and Blend
+    SDL_Rect to{};      // the screen area it covers
+    SDL_Point from{};   // the source pixel that lands on to's top-left corner
+    Uint32 pixel = 0;   // Fill: the RGB565 value
+    SurfaceRef source;  // KeyedCopy and Blend
 
     // Two equal commands draw the same pixels on the same frame underneath.
     bool sameAs(const DrawCommand& other) const {
@@ -76,8 +76,12 @@ public:
     // Brings the per-block index up to date with the commands.
     void index();
     // The commands touching a block, by position in commands(); valid after index().
-    const std::uint32_t* blockBegin(int block) const { return entries_.data() + starts_[static_cast<std::size_t>(block)]; }
-    const std::uint32_t* blockEnd(int block) const { return entries_.data() + starts_[static_cast<std::size_t>(block) + 1]; }
+    const std::uint32_t* blockBegin(int block) const {
+        return entries_.data() + starts_[static_cast<std::size_t>(block)];
+    }
+    const std::uint32_t* blockEnd(int block) const {
+        return entries_.data() + starts_[static_cast<std::size_t>(block) + 1];
+    }
 
     // True when the block's commands are the same, in the same order, in both lists.
     bool sameBlock(const DrawList& other, int block) const;

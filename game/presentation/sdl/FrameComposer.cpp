@@ -15,7 +15,8 @@ bool intersect(const SDL_Rect& a, const SDL_Rect& b, SDL_Rect& result) {
 
 template <typename Pixel>
 Pixel* pixelRow(SDL_Surface& surface, int y) {
-    return reinterpret_cast<Pixel*>(static_cast<std::uint8_t*>(surface.pixels) + static_cast<std::ptrdiff_t>(y) * surface.pitch);
+    return reinterpret_cast<Pixel*>(static_cast<std::uint8_t*>(surface.pixels) +
+                                    static_cast<std::ptrdiff_t>(y) * surface.pitch);
 }
 
 template <typename Pixel>
@@ -50,17 +51,17 @@ void drawCommand(const DrawCommand& command, SDL_Surface& target, const SDL_Rect
     SDL_Rect area;
     if (!intersect(command.to, clip, area)) return;
     switch (command.kind) {
-    case DrawCommand::Kind::KeyedCopy: keyedCopy(command, target, area); return;
-    case DrawCommand::Kind::Fill: SDL_FillRect(&target, &area, command.pixel); return;
-    case DrawCommand::Kind::Blend: {
-        // SDL's own blit, as a renderer's copy of a blended texture does it, held inside the area.
-        SDL_Rect source{command.from.x, command.from.y, command.to.w, command.to.h};
-        SDL_Rect place = command.to;
-        SDL_SetClipRect(&target, &area);
-        SDL_BlitSurface(command.source.get(), &source, &target, &place);
-        SDL_SetClipRect(&target, nullptr);
-        return;
-    }
+        case DrawCommand::Kind::KeyedCopy: keyedCopy(command, target, area); return;
+        case DrawCommand::Kind::Fill: SDL_FillRect(&target, &area, command.pixel); return;
+        case DrawCommand::Kind::Blend: {
+            // SDL's own blit, as a renderer's copy of a blended texture does it, held inside the area.
+            SDL_Rect source{command.from.x, command.from.y, command.to.w, command.to.h};
+            SDL_Rect place = command.to;
+            SDL_SetClipRect(&target, &area);
+            SDL_BlitSurface(command.source.get(), &source, &target, &place);
+            SDL_SetClipRect(&target, nullptr);
+            return;
+        }
     }
 }
 

@@ -28,7 +28,10 @@ void forEachLinePoint(int x1, int y1, int x2, int y2, int screenWidth, int scree
         plot(x, y);
         if (decision < 0) {
             decision += straightStep;
-            if (flat) x += stepX; else y += stepY;
+            if (flat)
+                x += stepX;
+            else
+                y += stepY;
         } else {
             decision += diagonalStep;
             x += stepX;

@@ -23,14 +23,9 @@ UniqueSurface loadPicture565(const std::filesystem::path& file, int width, int h
         return nullptr;
     }
     switch (checkPictureFile(file)) {
-    case PictureCheck::Fits:
-        break;
-    case PictureCheck::TooLarge:
-        error = "the picture is larger than the screen";
-        return nullptr;
-    case PictureCheck::Unreadable:
-        error = "not a BMP, JPEG or PNG picture, or cut short";
-        return nullptr;
+        case PictureCheck::Fits: break;
+        case PictureCheck::TooLarge: error = "the picture is larger than the screen"; return nullptr;
+        case PictureCheck::Unreadable: error = "not a BMP, JPEG or PNG picture, or cut short"; return nullptr;
     }
     const UniqueSurface original(IMG_Load(file.c_str()));
     if (!original) {

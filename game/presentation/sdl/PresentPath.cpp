@@ -1,13 +1,13 @@
 #include "game/presentation/sdl/PresentPath.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <filesystem>
 #include <optional>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "game/presentation/sdl/SdlHandles.h"
 
@@ -63,7 +63,8 @@ PathChoice choosePresentPath(std::string_view forced, std::string_view glRendere
     if (forced == "surface") return {PresentPath::WindowSurface, std::string(ScreenPathVariable) + "=surface"};
     if (forced == "texture") return {PresentPath::Texture, std::string(ScreenPathVariable) + "=texture"};
     if (glRenderer.empty()) return {PresentPath::WindowSurface, "no OpenGL"};
-    if (isSoftwareRenderer(glRenderer)) return {PresentPath::WindowSurface, "OpenGL on the processor: " + std::string(glRenderer)};
+    if (isSoftwareRenderer(glRenderer))
+        return {PresentPath::WindowSurface, "OpenGL on the processor: " + std::string(glRenderer)};
     return {PresentPath::Texture, "OpenGL: " + std::string(glRenderer)};
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "game/core/Platform.h"
 #include "game/presentation/sdl/SdlEventPump.h"
 #include "game/presentation/sdl/SdlKeyboard.h"
 #include "game/presentation/sdl/SdlMessageBox.h"
@@ -11,7 +12,6 @@
 #include "game/presentation/sdl/SystemClock.h"
 #include "game/presentation/sdl/TimeOfDayRandom.h"
 #include "game/presentation/sdl/WindowDisplay.h"
-#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

@@ -10,16 +10,17 @@ namespace {
 std::vector<int> sourceOf(int count, int sourceCount) {
     std::vector<int> source(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
-        source[static_cast<std::size_t>(i)] =
-            static_cast<int>((2LL * i + 1) * sourceCount / (2LL * count));
+        source[static_cast<std::size_t>(i)] = static_cast<int>((2LL * i + 1) * sourceCount / (2LL * count));
     return source;
 }
 
 std::vector<int> firstShowing(const std::vector<int>& source, int sourceCount) {
     std::vector<int> first(static_cast<std::size_t>(sourceCount) + 1, static_cast<int>(source.size()));
-    for (int i = static_cast<int>(source.size()) - 1; i >= 0; --i) first[static_cast<std::size_t>(source[static_cast<std::size_t>(i)])] = i;
+    for (int i = static_cast<int>(source.size()) - 1; i >= 0; --i)
+        first[static_cast<std::size_t>(source[static_cast<std::size_t>(i)])] = i;
     for (int s = sourceCount - 1; s >= 0; --s)
-        first[static_cast<std::size_t>(s)] = std::min(first[static_cast<std::size_t>(s)], first[static_cast<std::size_t>(s) + 1]);
+        first[static_cast<std::size_t>(s)] =
+            std::min(first[static_cast<std::size_t>(s)], first[static_cast<std::size_t>(s) + 1]);
     return first;
 }
 
@@ -60,7 +61,8 @@ ScreenScaler::ScreenScaler(int frameWidth, int frameHeight, const SDL_Surface& s
             std::memcpy(&pixel, converted.data() + value * 4, 4);
             colours_[value] = pixel;
             // The padding byte is left as SDL leaves it; only the colour bits must agree.
-            widenByArithmetic_ = widenByArithmetic_ && (pixel & 0xFFFFFF) == widenXrgb(static_cast<std::uint32_t>(value)) &&
+            widenByArithmetic_ = widenByArithmetic_ &&
+                                 (pixel & 0xFFFFFF) == widenXrgb(static_cast<std::uint32_t>(value)) &&
                                  pixel >> 24 == colours_[0] >> 24;
         } else {
             std::uint16_t pixel;
@@ -88,7 +90,8 @@ void ScreenScaler::copyRows(const SDL_Surface& frame, SDL_Surface& screen, const
             std::memcpy(row, lastRow, static_cast<std::size_t>(to.w) * sizeof(Pixel));
             continue;
         }
-        const auto* source = reinterpret_cast<const std::uint16_t*>(frameBytes + static_cast<std::ptrdiff_t>(sourceRow) * frame.pitch);
+        const auto* source =
+            reinterpret_cast<const std::uint16_t*>(frameBytes + static_cast<std::ptrdiff_t>(sourceRow) * frame.pitch);
         const int* column = sourceColumn_.data() + (to.x - place_.x);
         for (int x = 0; x < to.w; ++x) row[x] = static_cast<Pixel>(colours_[source[column[x]]]);
         lastSourceRow = sourceRow;
@@ -99,10 +102,13 @@ void ScreenScaler::copyRows(const SDL_Surface& frame, SDL_Surface& screen, const
 void ScreenScaler::copyRowsUnscaledXrgb(const SDL_Surface& frame, SDL_Surface& screen, const SDL_Rect& to) const {
     const std::uint32_t padding = colours_[0] & 0xFF000000;
     for (int y = to.y; y < to.y + to.h; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(screen.pixels) + static_cast<std::ptrdiff_t>(y) * screen.pitch) + to.x;
-        const auto* source = reinterpret_cast<const std::uint16_t*>(static_cast<const std::uint8_t*>(frame.pixels) +
-                                                                    static_cast<std::ptrdiff_t>(y - place_.y) * frame.pitch) +
-                             (to.x - place_.x);
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(screen.pixels) +
+                                                     static_cast<std::ptrdiff_t>(y) * screen.pitch) +
+                    to.x;
+        const auto* source =
+            reinterpret_cast<const std::uint16_t*>(static_cast<const std::uint8_t*>(frame.pixels) +
+                                                   static_cast<std::ptrdiff_t>(y - place_.y) * frame.pitch) +
+            (to.x - place_.x);
         for (int x = 0; x < to.w; ++x) row[x] = widenXrgb(source[x]) | padding;
     }
 }
@@ -113,7 +119,8 @@ SDL_Rect ScreenScaler::copy(const SDL_Surface& frame, SDL_Surface& screen, const
     const int top = firstRow_[static_cast<std::size_t>(std::clamp(area.y, 0, frameHeight_))];
     const int bottom = firstRow_[static_cast<std::size_t>(std::clamp(area.y + area.h, 0, frameHeight_))];
     const SDL_Rect to{place_.x + left, place_.y + top, right - left, bottom - top};
-    if (to.w <= 0 || to.h <= 0 || !supported() || frame.w != frameWidth_ || frame.h != frameHeight_) return {0, 0, 0, 0};
+    if (to.w <= 0 || to.h <= 0 || !supported() || frame.w != frameWidth_ || frame.h != frameHeight_)
+        return {0, 0, 0, 0};
     if (widenByArithmetic_ && place_.width == frameWidth_ && place_.height == frameHeight_)
         copyRowsUnscaledXrgb(frame, screen, to);
     else if (bytesPerPixel_ == 4)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/presentation/sdl/SdlHandles.h"
 #include "game/core/Platform.h"
+#include "game/presentation/sdl/SdlHandles.h"
 
 namespace orbo::sdl {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
+#include "game/core/Platform.h"
 #include "game/presentation/sdl/Mixer.h"
 #include "game/presentation/sdl/SdlHandles.h"
-#include "game/core/Platform.h"
 
 namespace orbo::sdl {
 

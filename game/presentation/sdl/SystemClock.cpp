@@ -12,7 +12,9 @@ std::uint32_t SystemClock::tickCount() {
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
 }
 
-void SystemClock::sleep(std::uint32_t milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void SystemClock::sleep(std::uint32_t milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
 float SystemClock::secondsSinceMidnight() {
     using namespace std::chrono;

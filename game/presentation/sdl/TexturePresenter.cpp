@@ -50,7 +50,8 @@ std::string TexturePresenter::name() const {
 }
 
 bool TexturePresenter::upload(const SDL_Surface& frame, const SDL_Rect& area) {
-    const auto* pixels = static_cast<const std::uint8_t*>(frame.pixels) + static_cast<std::ptrdiff_t>(area.y) * frame.pitch + area.x * 2;
+    const auto* pixels =
+        static_cast<const std::uint8_t*>(frame.pixels) + static_cast<std::ptrdiff_t>(area.y) * frame.pitch + area.x * 2;
     if (format_ == SDL_PIXELFORMAT_RGB565) return SDL_UpdateTexture(texture_.get(), &area, pixels, frame.pitch) == 0;
     void* locked = nullptr;
     int pitch = 0;

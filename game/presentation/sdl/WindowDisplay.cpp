@@ -18,11 +18,11 @@ std::chrono::nanoseconds steadyNow() {
 // Window events after which the window's content must be sent again.
 bool uncovers(const SDL_WindowEvent& event) {
     switch (event.event) {
-    case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_SHOWN:
-    case SDL_WINDOWEVENT_RESTORED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED: return true;
-    default: return false;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED: return true;
+        default: return false;
     }
 }
 
@@ -68,7 +68,8 @@ bool WindowDisplay::open() {
         return openFailed("Не удаётся начать рисование: ");
     if (!startFrames()) return openFailed("Не удаётся создать задний буфер: ");
     std::cerr << "orbo: play screen through "
-              << (path_ == PresentPath::WindowSurface ? "the window surface" : "a texture on the " + texture_.name() + " renderer")
+              << (path_ == PresentPath::WindowSurface ? "the window surface"
+                                                      : "a texture on the " + texture_.name() + " renderer")
               << ", changed rectangles only (" << choice.reason << ")\n";
 
     SDL_DisplayMode mode{};
@@ -113,7 +114,8 @@ bool WindowDisplay::flip() {
     const std::vector<SDL_Rect>& changed = composer().flip();
     const bool everything = uncovered_.exchange(false);
     const SDL_Surface& frame = composer().frame();
-    const bool shown = surface_ ? surface_->present(frame, changed, everything) : texture_.present(frame, changed, everything);
+    const bool shown =
+        surface_ ? surface_->present(frame, changed, everything) : texture_.present(frame, changed, everything);
     if (!shown) {
         fail(std::string("Изображение потеряно: ") + SDL_GetError());
         return false;
