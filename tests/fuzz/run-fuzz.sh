@@ -23,8 +23,9 @@ trap 'rm -rf "$work"' EXIT
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-failed=0
-for target in "${targets[@]}"; do
+# Fuzzes one target; its verdict is the exit status.
+fuzz_one() {
+  local target=$1 failed=0
   program="$build/fuzz_$target"
   corpus="$here/corpus/$target"
   crashes="$here/crashes/$target"
@@ -53,5 +54,23 @@ for target in "${targets[@]}"; do
     grep -A 30 'ERROR\|==ABORTING\|deadly signal\|Timeout\|out-of-memory' "$log" | head -n 40 >&2 || tail -n 40 "$log" >&2
     failed=1
   fi
+  return "$failed"
+}
+
+# As many targets at a time as there are cores; each prints its lines when done.
+failed=0
+running=()
+for target in "${targets[@]}"; do
+  fuzz_one "$target" > "$work/$target.out" 2>&1 &
+  running+=("$!:$target")
+  if [ ${#running[@]} -ge "$(nproc)" ]; then
+    wait "${running[0]%%:*}" || failed=1
+    cat "$work/${running[0]#*:}.out"
+    running=("${running[@]:1}")
+  fi
+done
+for job in "${running[@]}"; do
+  wait "${job%%:*}" || failed=1
+  cat "$work/${job#*:}.out"
 done
 exit "$failed"
