@@ -84,6 +84,7 @@ TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
 
 std::vector<double> fullScale(const std::vector<std::int16_t>& samples) {
     std::vector<double> signal;
+    signal.reserve(samples.size());
     for (const std::int16_t s : samples) signal.push_back(s / 32768.0);
     return signal;
 }
