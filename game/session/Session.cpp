@@ -4,7 +4,7 @@
 #include "common/ProgramFiles.h"
 #include "game/core/Level.h"
 #include "game/presentation/Presentation.h"
-#include "game/rules/Cops.h"
+#include "game/rules/Clocks.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
@@ -66,25 +66,6 @@ void runKettleTimer(Game& game) {
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col)
             if (game.tileMap.at(col, row) == Kettle) advanceFrame(game, Kettle);
-}
-
-void runClocks(Game& game) {
-    TickClock& clock = game.platform.clock;
-    SessionState& session = game.session;
-    const double glideInterval = 200.0 / game.settings.speed;
-    const double stepInterval = 400.0 / game.settings.speed;
-
-    if (elapsedMs(clock.tickCount(), session.lastGlideTick) > glideInterval) {
-        session.lastGlideTick = clock.tickCount();
-        glideUnits(game);
-    }
-    if (elapsedMs(clock.tickCount(), session.lastStepTick) > stepInterval) {
-        session.lastStepTick = clock.tickCount();
-        for (int unit = 0; unit <= 2; ++unit) {
-            stepUnit(game, unit);
-            if (unit > 0) steerCop(game, unit);
-        }
-    }
 }
 
 void playPass(Game& game) {

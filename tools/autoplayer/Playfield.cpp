@@ -1,6 +1,6 @@
 #include "tools/autoplayer/Playfield.h"
 
-#include "game/rules/Cops.h"
+#include "game/rules/Clocks.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
@@ -58,25 +58,6 @@ Playfield::Playfield(const PlayOptions& options)
 
 Playfield::~Playfield() = default;
 
-// The session loop's clocks, as it runs them.
-void Playfield::runClocks() {
-    Game& game = *game_;
-    SessionState& session = game.session;
-    const double glideInterval = 200.0 / game.settings.speed;
-    const double stepInterval = 400.0 / game.settings.speed;
-    if (elapsedMs(clock_.tickCount(), session.lastGlideTick) > glideInterval) {
-        session.lastGlideTick = clock_.tickCount();
-        glideUnits(game);
-    }
-    if (elapsedMs(clock_.tickCount(), session.lastStepTick) > stepInterval) {
-        session.lastStepTick = clock_.tickCount();
-        for (int unit = 0; unit <= 2; ++unit) {
-            stepUnit(game, unit);
-            if (unit > 0) steerCop(game, unit);
-        }
-    }
-}
-
 // One pass of the session loop without its pictures and music: the kettle
 // animation, the tune and the drawing decide nothing in the game.
 void Playfield::playPass(int key) {
@@ -84,7 +65,7 @@ void Playfield::playPass(int key) {
     keyboard_.releaseAll();
     if (key != NoKey) keyboard_.press({key});
     if (!game.session.paused) {
-        runClocks();
+        orbo::runClocks(*game_);
         refillHoles(game);
         checkCapture(game);
     }

@@ -97,8 +97,6 @@ private:
         std::array<int, 8> counts{};
     };
 
-    void runClocks();
-
     PlayOptions options_;
     // Reading the virtual clock changes nothing, so a save may read it.
     mutable fake::Clock clock_;
