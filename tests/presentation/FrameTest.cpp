@@ -82,7 +82,7 @@ TEST(FrameComposer, AFlipRedrawsAndReportsOnlyWhatChangedAndTheFrameEqualsAFullR
         back.add(bar);
     };
     auto flipAndCheck = [&] {
-        const std::vector<SDL_Rect> changed = composer.flip();
+        std::vector<SDL_Rect> changed = composer.flip();
         FrameComposer::compose(composer.shown(), *full, WholeScreen);
         EXPECT_TRUE(samePixels(composer.frame(), *full)) << "the frame differs from a full recomposition";
         return changed;
