@@ -14,7 +14,7 @@ namespace orbo::sdl {
 class SoftwareDisplay : public ComposingDisplay {
 public:
     SoftwareDisplay() = default;
-    ~SoftwareDisplay() override { close(); }
+    ~SoftwareDisplay() override { SoftwareDisplay::close(); }
     SoftwareDisplay(const SoftwareDisplay&) = delete;
     SoftwareDisplay& operator=(const SoftwareDisplay&) = delete;
 
