@@ -46,16 +46,7 @@ fail() {
     exit 1
 }
 
-# Polls a condition for at most the given seconds.
-waitFor() {
-    local end=$((SECONDS + $1))
-    shift
-    while ((SECONDS < end)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../common/EndToEnd.sh"
 windowNamed() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
 editorUp() { [[ -n "$(windowNamed 'Редактор карт для ОРБО')" ]]; }
 playScreenUp() { xwininfo -root -children | grep -q '"Orbo"'; }
@@ -128,19 +119,7 @@ cellsShown() {
 }
 waitFor 30 cellsShown || fail "the play screen does not show the three painted cells"
 
-# The keyboard is read only once the title picture has gone, so Esc is held
-# again until the session notices it.
-leaveWithEsc() {
-    xdotool keydown Escape
-    sleep 0.3
-    xdotool keyup Escape
-    waitFor 2 playScreenGone
-}
-left=false
-for ((attempt = 0; attempt < 20; ++attempt)); do
-    leaveWithEsc && left=true && break
-done
-$left || fail "Esc did not end the play session"
+holdEscUntil playScreenGone || fail "Esc did not end the play session"
 gameEnded() { ! kill -0 "$game" 2>/dev/null; }
 [[ -z "$game" ]] || waitFor 10 gameEnded || fail "the game went on after Esc"
 kill -0 "$pid" 2>/dev/null && editorUp || fail "the editor is gone after the play session"

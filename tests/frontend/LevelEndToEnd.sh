@@ -21,16 +21,7 @@ fail() {
     exit 1
 }
 
-# Polls a condition for at most the given seconds.
-waitFor() {
-    local end=$((SECONDS + $1))
-    shift
-    while ((SECONDS < end)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../common/EndToEnd.sh"
 
 "$bin/orbo" --help >"$work/help" 2>&1 || fail "--help ended with status $?"
 grep -q -- '--level' "$work/help" || fail "--help does not name --level: $(cat "$work/help")"
@@ -65,17 +56,7 @@ done
 $answered || fail "the play screen did not open after the message"
 
 programEnded() { ! kill -0 "$pid" 2>/dev/null; }
-leaveWithEsc() {
-    xdotool keydown Escape
-    sleep 0.3
-    xdotool keyup Escape
-    waitFor 2 programEnded
-}
-ended=false
-for ((attempt = 0; attempt < 20; ++attempt)); do
-    leaveWithEsc && ended=true && break
-done
-$ended || fail "Esc did not end the program"
+holdEscUntil programEnded || fail "Esc did not end the program"
 wait "$pid"
 status=$?
 pid=

@@ -20,16 +20,7 @@ fail() {
     exit 1
 }
 
-# Polls a condition every tenth of a second for at most the given seconds.
-waitFor() {
-    local limit=$1
-    shift
-    for ((tenth = 0; tenth < limit * 10; ++tenth)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../common/EndToEnd.sh"
 menuWindow() { xdotool search --name '^DX Orbo$' 2>/dev/null | head -1; }
 menuUp() { [[ -n "$(menuWindow)" ]]; }
 playScreenUp() { xwininfo -root -children | grep -q '"Orbo"'; }
@@ -44,19 +35,7 @@ waitFor 60 playScreenUp || fail "\"Новая игра\" brought up no play scre
 
 # Straight to the menu's window, past the play screen that covers it.
 xdotool click --window "$menu" 1
-# The keyboard is read only once the title picture has gone, so Esc is held
-# again until the session notices it.
-leaveWithEsc() {
-    xdotool keydown Escape
-    sleep 0.3
-    xdotool keyup Escape
-    waitFor 2 playScreenGone
-}
-left=false
-for ((attempt = 0; attempt < 20; ++attempt)); do
-    leaveWithEsc && left=true && break
-done
-$left || fail "Esc did not end the session"
+holdEscUntil playScreenGone || fail "Esc did not end the session"
 sleep 3
 playScreenUp && fail "a click made during play started another session once play was over"
 
