@@ -4,11 +4,11 @@
 #include <string>
 
 #include "game/core/Level.h"
+#include "game/core/ScreenSize.h"
 #include "game/fakes/Fakes.h"
 #include "game/presentation/Presentation.h"
-#include "game/presentation/ScreenSize.h"
-#include "game/presentation/sdl/ScreenScaler.h"
-#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/render/ScreenScaler.h"
+#include "game/render/SoftwareDisplay.h"
 #include "tests/presentation/PictureFolder.h"
 
 namespace orbo {

@@ -11,9 +11,9 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "common/LevelFile.h"
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
+#include "common/formats/LevelFile.h"
 #include "editor/FieldView.h"
 #include "editor/PathText.h"
 #include "editor/UserLevelFolder.h"

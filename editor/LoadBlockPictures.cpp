@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "common/PictureHeader.h"
 #include "common/ProgramFiles.h"
+#include "common/formats/PictureHeader.h"
 
 #include "editor/FieldView.h"
 #include "editor/PathText.h"

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <string>
 
-#include "common/LevelFile.h"
+#include "common/formats/LevelFile.h"
 #include "editor/PathText.h"
 
 namespace orbo {

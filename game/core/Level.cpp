@@ -1,8 +1,8 @@
 #include "game/core/Level.h"
 
-#include "common/LevelFile.h"
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
+#include "common/formats/LevelFile.h"
 #include "game/core/Effects.h"
 
 namespace orbo {

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "common/Paths.h"
-#include "common/PictureHeader.h"
 #include "common/ProgramFiles.h"
+#include "common/formats/PictureHeader.h"
 #include "game/core/Level.h"
 #include "game/frontend/MenuPictures.h"
 

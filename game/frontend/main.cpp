@@ -12,7 +12,7 @@
 #include "game/frontend/MainMenu.h"
 #include "game/frontend/PictureFiles.h"
 #include "game/frontend/SessionMessages.h"
-#include "game/presentation/sdl/RealPlatform.h"
+#include "game/platform/RealPlatform.h"
 #include "game/session/Session.h"
 #include "qtcommon/RussianQtTexts.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "common/Paths.h"
-#include "common/PictureHeader.h"
+#include "common/formats/PictureHeader.h"
 #include "game/core/Level.h"
 
 namespace orbo {

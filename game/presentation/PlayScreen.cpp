@@ -3,9 +3,9 @@
 #include "common/ProgramFiles.h"
 #include "game/core/Effects.h"
 #include "game/core/Level.h"
+#include "game/core/ScreenSize.h"
 #include "game/presentation/Pictures.h"
 #include "game/presentation/Presentation.h"
-#include "game/presentation/ScreenSize.h"
 
 namespace orbo {
 namespace {

@@ -5,10 +5,10 @@
 #include "common/FileRead.h"
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
+#include "common/formats/TuneCheck.h"
+#include "common/formats/WaveCheck.h"
 #include "game/core/Level.h"
 #include "game/presentation/Presentation.h"
-#include "game/presentation/TuneCheck.h"
-#include "game/presentation/WaveCheck.h"
 
 namespace orbo {
 namespace {

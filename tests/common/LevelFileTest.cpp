@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "common/LevelFile.h"
+#include "common/formats/LevelFile.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "common/FileSizeLimit.h"
-#include "common/LevelFile.h"
 #include "common/Paths.h"
+#include "common/formats/LevelFile.h"
 #include "tests/common/ChildProcess.h"
 #include "tests/common/TempDir.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/PictureHeader.h"
+#include "common/formats/PictureHeader.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

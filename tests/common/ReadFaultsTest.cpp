@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/FileRead.h"
-#include "common/LevelFile.h"
+#include "common/formats/LevelFile.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {

@@ -16,7 +16,7 @@
 #include "game/fakes/Fakes.h"
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/SessionMessages.h"
-#include "game/presentation/sdl/RealPlatform.h"
+#include "game/platform/RealPlatform.h"
 #include "game/session/Session.h"
 #include "tests/common/TempDir.h"
 

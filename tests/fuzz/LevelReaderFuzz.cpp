@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "common/LevelFile.h"
+#include "common/formats/LevelFile.h"
 #include "tests/fuzz/FuzzFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

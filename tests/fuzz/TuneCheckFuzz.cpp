@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "game/presentation/TuneCheck.h"
+#include "common/formats/TuneCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     orbo::isPlayableTune({data, size});

@@ -10,8 +10,8 @@
 
 #include "game/core/Effects.h"
 #include "game/fakes/Fakes.h"
-#include "game/presentation/sdl/SdlMusic.h"
-#include "game/presentation/sdl/SdlSound.h"
+#include "game/platform/SdlMusic.h"
+#include "game/platform/SdlSound.h"
 #include "tests/common/SoundFiles.h"
 #include "tests/common/TempDir.h"
 

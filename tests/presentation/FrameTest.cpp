@@ -5,13 +5,13 @@
 #include <tuple>
 #include <vector>
 
-#include "game/presentation/ScreenSize.h"
-#include "game/presentation/sdl/FrameComposer.h"
-#include "game/presentation/sdl/PictureFile.h"
-#include "game/presentation/sdl/PresentPath.h"
-#include "game/presentation/sdl/ScreenScaler.h"
-#include "game/presentation/sdl/SoftwareDisplay.h"
-#include "game/presentation/sdl/TextSurfaces.h"
+#include "game/core/ScreenSize.h"
+#include "game/render/FrameComposer.h"
+#include "game/render/PictureFile.h"
+#include "game/render/PresentPath.h"
+#include "game/render/ScreenScaler.h"
+#include "game/render/SoftwareDisplay.h"
+#include "game/render/TextSurfaces.h"
 
 namespace orbo::sdl {
 namespace {

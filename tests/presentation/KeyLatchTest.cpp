@@ -3,8 +3,8 @@
 #include <SDL.h>
 
 #include "game/core/ScanCodes.h"
-#include "game/presentation/sdl/SdlEventPump.h"
-#include "game/presentation/sdl/SdlSubsystem.h"
+#include "game/platform/SdlEventPump.h"
+#include "game/render/SdlSubsystem.h"
 
 namespace orbo::sdl {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "common/ProgramFiles.h"
 #include "game/presentation/Sprites.h"
-#include "game/presentation/sdl/SdlHandles.h"
+#include "game/render/SdlHandles.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo::test {

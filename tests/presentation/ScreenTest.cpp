@@ -1,10 +1,10 @@
 #include <map>
 
+#include "game/core/ScreenSize.h"
+#include "game/platform/ScanCodes.h"
 #include "game/presentation/Presentation.h"
-#include "game/presentation/ScreenSize.h"
-#include "game/presentation/sdl/FramePacer.h"
-#include "game/presentation/sdl/ScanCodes.h"
-#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/render/FramePacer.h"
+#include "game/render/SoftwareDisplay.h"
 #include "tests/presentation/PresentationFixture.h"
 #include "tests/presentation/TestPictures.h"
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "game/core/ScanCodes.h"
+#include "game/core/ScreenSize.h"
 #include "game/fakes/Fakes.h"
-#include "game/presentation/ScreenSize.h"
-#include "game/presentation/sdl/PictureFile.h"
-#include "game/presentation/sdl/ScreenScaler.h"
-#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/render/PictureFile.h"
+#include "game/render/ScreenScaler.h"
+#include "game/render/SoftwareDisplay.h"
 #include "game/session/Session.h"
 #include "tests/presentation/PictureFolder.h"
 

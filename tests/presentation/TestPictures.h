@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "game/presentation/sdl/SdlHandles.h"
+#include "game/render/SdlHandles.h"
 
 namespace orbo::test {
 

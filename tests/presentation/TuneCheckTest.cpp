@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/presentation/TuneCheck.h"
+#include "common/formats/TuneCheck.h"
 #include "tools/assetgen/Tune.h"
 
 namespace orbo {

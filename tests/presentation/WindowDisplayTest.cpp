@@ -1,8 +1,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "game/presentation/sdl/ScreenScaler.h"
-#include "game/presentation/sdl/WindowDisplay.h"
+#include "game/platform/WindowDisplay.h"
+#include "game/render/ScreenScaler.h"
 #include "tests/common/TempDir.h"
 #include "tests/presentation/TestPictures.h"
 

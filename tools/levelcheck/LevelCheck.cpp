@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "common/FileRead.h"
-#include "common/LevelFile.h"
+#include "common/formats/LevelFile.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Shots.h"
 #include "tools/levelcheck/CopRush.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "game/core/Platform.h"
-#include "game/presentation/sdl/SoftwareDisplay.h"
+#include "game/render/SoftwareDisplay.h"
 
 namespace orbo::sim {
 
