@@ -19,3 +19,6 @@ xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset asan
 
 echo "== fuzz"
 tests/fuzz/run-fuzz.sh
+
+echo "== test code"
+scripts/test-ratio.sh

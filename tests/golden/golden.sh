@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Plays every case of the golden corpus through orbo-sim and compares its
 # trace (and its last frame, where the case asks for one) with the recorded
-# digests. Any difference fails: a change to a trace or a frame must be a
-# deliberate one, recorded by running this again with --update.
+# one in expected/ (xz-compressed). Any difference fails and is named: the
+# first differing line, pass and field of a trace, or the first differing
+# pixel of a frame. A change to a trace or a frame must be a deliberate one,
+# recorded by running this again with --update.
 #
 # Usage: golden.sh ORBO_SIM BIN_DIR [--update] [--keep DIR]
 #   BIN_DIR   the built program folder, for its pictures and sounds
-#   --update  record the present results as the new digests
+#   --update  record the present results as the new expected ones
 #   --keep    leave every trace and frame in DIR, to compare by eye
 #
 # A case is a script in cases/ whose first lines may say:
@@ -14,6 +16,7 @@
 #   #! args ...      orbo-sim options besides --dir and --trace all
 #   #! shot          also compose the frames and keep the last one
 set -euo pipefail
+shopt -s nullglob
 
 here=$(cd "$(dirname "$0")" && pwd)
 sim=$1
@@ -30,13 +33,36 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-digests="$here/digests.txt"
+expected="$here/expected"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-results="$work/results.txt"
-: > "$results"
+checked=0
+differing=0
 
 header() { sed -n "s/^#! $2 *//p" "$1" | head -n 1; }
+
+# compare CASE KIND RESULT: checks one result against its recorded one, or
+# records it with --update (rewriting only what changed, so unchanged
+# results keep their bytes in git).
+compare() {
+  local recorded="$expected/$1.$2.xz" previous="$work/$1.previous.$2"
+  checked=$((checked + 1))
+  if [ -f "$recorded" ]; then
+    xz -dc "$recorded" > "$previous"
+    cmp -s "$previous" "$3" && return 0
+  fi
+  if $update; then
+    mkdir -p "$expected"
+    xz -9e -T1 -c "$3" > "$recorded"
+    echo "golden: $1: recorded its $2"
+  elif [ -f "$recorded" ]; then
+    echo "golden: $1: $2 differs: $(python3 "$here/first_difference.py" "$previous" "$3")" >&2
+    differing=$((differing + 1))
+  else
+    echo "golden: $1: no recorded $2 (record it with --update)" >&2
+    differing=$((differing + 1))
+  fi
+}
 
 for case_file in "$here"/cases/*.txt; do
   name=$(basename "$case_file" .txt)
@@ -62,24 +88,34 @@ for case_file in "$here"/cases/*.txt; do
     echo "golden: $name: orbo-sim exited with status $status" >&2
     exit 1
   fi
-  echo "$name trace $(sha256sum < "$dir/trace.jsonl" | cut -d' ' -f1)" >> "$results"
-  [ ${#shot[@]} -eq 0 ] || echo "$name shot $(sha256sum < "$dir/shot.bmp" | cut -d' ' -f1)" >> "$results"
+  compare "$name" trace.jsonl "$dir/trace.jsonl"
+  [ ${#shot[@]} -eq 0 ] || compare "$name" frame.bmp "$dir/shot.bmp"
 
   if [ -n "$keep" ]; then
     mkdir -p "$keep"
     cp "$dir/trace.jsonl" "$keep/$name.jsonl"
     [ ${#shot[@]} -eq 0 ] || cp "$dir/shot.bmp" "$keep/$name.bmp"
   fi
+  rm -rf "$dir"
+done
+
+for stale in "$expected"/*.xz; do
+  name=$(basename "$stale" .xz)
+  [ -f "$here/cases/${name%%.*}.txt" ] && continue
+  if $update; then
+    rm "$stale"
+  else
+    echo "golden: ${name%%.*}: recorded, but there is no such case" >&2
+    differing=$((differing + 1))
+  fi
 done
 
 if $update; then
-  cp "$results" "$digests"
-  echo "golden: recorded $(wc -l < "$digests") digests"
+  echo "golden: $checked traces and frames recorded"
   exit 0
 fi
-
-if ! diff -u "$digests" "$results"; then
-  echo "golden: the traces or frames above differ from the recorded corpus" >&2
+if [ "$differing" -gt 0 ]; then
+  echo "golden: $differing of $checked traces and frames differ from the recorded corpus" >&2
   exit 1
 fi
-echo "golden: $(wc -l < "$results") traces and frames as recorded"
+echo "golden: $checked traces and frames as recorded"
