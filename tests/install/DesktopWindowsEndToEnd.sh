@@ -23,6 +23,7 @@ applications=$prefix/share/applications
 windowOf() { [ "$1" = Orbo ] && xwininfo -root -children | awk '/ "Orbo": / { print $1; exit }' || windowNamed "$1"; }
 windowUp() { [ -n "$(windowOf "$1")" ]; }
 windowGone() { ! windowUp "$1"; }
+hasIcon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (64 x 64)'; }
 checkWindow() {
   waitFor 60 windowUp "$1" || fail "$3 did not open"
   local window class expected
@@ -30,7 +31,8 @@ checkWindow() {
   class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
   expected=$(sed -n 's/^StartupWMClass=//p' "$applications/$2")
   [ "$class" = "$expected" ] || fail "$3 has the window class '$class'; its desktop entry $2 names '$expected'"
-  xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "$3 shows no icon of its own"
+  # The icon may follow the window by a moment.
+  waitFor 10 hasIcon "$window" || fail "$3 shows no icon of its own"
 }
 
 # Silent but working sound: no "no sound" message box before the play screen.
