@@ -22,6 +22,13 @@ std::filesystem::path tuneName() { return u8"музон0.mid"; }
 
 std::filesystem::path tuneFile() { return soundFolder() / tuneName(); }
 
+std::filesystem::path iconFolder() { return "icons"; }
+
+std::filesystem::path themeIcon(std::string_view name, int size) {
+    const std::string square = std::to_string(size) + "x" + std::to_string(size);
+    return std::filesystem::path("hicolor") / square / "apps" / (std::string(name) + ".png");
+}
+
 std::filesystem::path gameProgram() { return "orbo"; }
 
 std::filesystem::path editorProgram() { return u8"Редактор"; }

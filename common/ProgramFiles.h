@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <string_view>
 
 // The folders and files the game, the editor and the tools find beside the
 // program, relative to its folder. Names are matched without regard to letter
@@ -27,6 +28,13 @@ std::filesystem::path titlePicture();
 // The tune's file name, and the tune below the sound folder.
 std::filesystem::path tuneName();
 std::filesystem::path tuneFile();
+
+// The desktop icons, in the sizes desktops look for, laid out as an icon theme;
+// installed, the icon folder is a link to the system's icons.
+std::filesystem::path iconFolder();
+inline constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
+// The icon of that name and size below the icon folder.
+std::filesystem::path themeIcon(std::string_view name, int size);
 
 // The game and the editor, each started by the other from the same folder.
 std::filesystem::path gameProgram();

@@ -1,8 +1,9 @@
 #include "editor/EditorDialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+
+#include "qtcommon/DesktopIdentity.h"
 
 namespace orbo {
 
@@ -13,7 +14,7 @@ QString QtEditorDialogs::chooseFileToOpen(QWidget* parent, const QString& startF
 }
 
 void QtEditorDialogs::showMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, programTitle(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -1,7 +1,8 @@
 #include "game/frontend/MenuMessages.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
+
+#include "qtcommon/DesktopIdentity.h"
 
 namespace orbo {
 
@@ -21,8 +22,8 @@ BoxText boxText(const QString& message) {
 MessageFunction messageBoxesOver(QWidget* parent) {
     return [parent](const QString& message, MessageIcon icon) {
         const BoxText shown = boxText(message);
-        QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                        QGuiApplication::applicationDisplayName(), shown.text, QMessageBox::Ok, parent);
+        QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, programTitle(),
+                        shown.text, QMessageBox::Ok, parent);
         if (!shown.details.isEmpty()) box.setDetailedText(shown.details);
         box.exec();
     };

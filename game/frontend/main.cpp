@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "common/DesktopNames.h"
 #include "common/FileSizeLimit.h"
 #include "common/GraphicalDisplay.h"
 #include "common/Paths.h"
@@ -14,6 +15,7 @@
 #include "game/frontend/SessionMessages.h"
 #include "game/platform/RealPlatform.h"
 #include "game/session/Session.h"
+#include "qtcommon/DesktopIdentity.h"
 #include "qtcommon/RussianQtTexts.h"
 
 namespace {
@@ -52,6 +54,7 @@ int main(int argc, char* argv[]) {
     const auto russianTexts = orbo::installRussianQtTexts();
 
     const std::filesystem::path programDir = orbo::executableFolder();
+    orbo::presentToDesktop(orbo::desktop::GameId, orbo::desktop::GameIcon, programDir);
     // A session lets the menu's window messages through, but never the player's
     // clicks and keys: those belong to the play screen until it closes.
     orbo::sdl::RealPlatform machine(

@@ -4,7 +4,9 @@
 #include <iostream>
 #include <thread>
 
+#include "common/DesktopNames.h"
 #include "game/core/ScreenSize.h"
+#include "game/render/PictureFile.h"
 
 namespace orbo::sdl {
 namespace {
@@ -36,6 +38,9 @@ bool WindowDisplay::openFailed(const std::string& what) {
 
 bool WindowDisplay::open() {
     close();
+    // Read as the video starts: the desktop groups the play screen with the menu under the game's entry.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", desktop::GameId, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", desktop::GameId, 0);
     video_.emplace(SDL_INIT_VIDEO);
     if (!video_->ok()) return openFailed("Не удаётся включить экран: ");
 
@@ -54,6 +59,7 @@ bool WindowDisplay::open() {
                                    known ? desktop.w : ScreenWidth, known ? desktop.h : ScreenHeight,
                                    SDL_WINDOW_FULLSCREEN_DESKTOP));
     if (!window_) return openFailed("Не удаётся открыть окно игры: ");
+    if (const UniqueSurface icon = loadIcon(icon_)) SDL_SetWindowIcon(window_.get(), icon.get());
 
     if (choice.path == PresentPath::WindowSurface) {
         surface_.emplace(window_.get());

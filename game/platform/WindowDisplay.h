@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,8 @@ namespace orbo::sdl {
 // scaled to fit the screen with its shape kept, then waits for the display.
 class WindowDisplay : public ComposingDisplay {
 public:
-    WindowDisplay() = default;
+    // icon: the picture file of the window's icon.
+    explicit WindowDisplay(std::filesystem::path icon = {}) : icon_(std::move(icon)) {}
     ~WindowDisplay() override { WindowDisplay::close(); }
     WindowDisplay(const WindowDisplay&) = delete;
     WindowDisplay& operator=(const WindowDisplay&) = delete;
@@ -39,6 +41,7 @@ private:
     static int watchEvents(void* display, SDL_Event* event);
     bool openFailed(const std::string& what);
 
+    std::filesystem::path icon_;
     std::optional<SubsystemLease> video_;
     UniqueWindow window_;
     PresentPath path_ = PresentPath::WindowSurface;

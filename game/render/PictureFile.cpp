@@ -16,6 +16,11 @@ UniqueSurface makeSurface565(int width, int height) {
     return UniqueSurface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, SDL_PIXELFORMAT_RGB565));
 }
 
+UniqueSurface loadIcon(const std::filesystem::path& file) {
+    if (checkPictureFile(file) != PictureCheck::Fits) return nullptr;
+    return UniqueSurface(IMG_Load(file.c_str()));
+}
+
 UniqueSurface loadPicture565(const std::filesystem::path& file, int width, int height, std::uint32_t colourKey,
                              std::string& error) {
     if (width <= 0 || height <= 0 || width > LargestSide || height > LargestSide) {

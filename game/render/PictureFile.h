@@ -15,6 +15,9 @@ namespace orbo::sdl {
 UniqueSurface loadPicture565(const std::filesystem::path& file, int width, int height, std::uint32_t colourKey,
                              std::string& error);
 
+// A window icon from a picture file, as it is; null when it cannot be read.
+UniqueSurface loadIcon(const std::filesystem::path& file);
+
 // An empty RGB565 surface, all black.
 UniqueSurface makeSurface565(int width, int height);
 

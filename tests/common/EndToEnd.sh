@@ -11,6 +11,9 @@ waitFor() {
     return 1
 }
 
+# The first window whose whole title is the given one; empty when there is none.
+windowNamed() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
+
 # The play screen reads the keyboard only once the title picture has gone, so
 # Esc is held again and again until the condition says the session noticed it.
 holdEscUntil() {

@@ -5,7 +5,7 @@
 # without a display, the X and picture tools or the game beside the editor.
 # Usage: PlayFromEditorEndToEnd.sh EDITOR   (the editor program, or a link to it)
 #        PlayFromEditorEndToEnd.sh --install BUILD_DIR   (installs BUILD_DIR into a
-#        temporary prefix first and starts PREFIX/bin/orbo-editor, as a new player would)
+#        temporary prefix first and starts PREFIX/games/orbo-editor, as a new player would)
 set -u
 [[ -n "${DISPLAY:-}" ]] || exit 77
 for tool in xdotool xwininfo import convert identify; do command -v "$tool" >/dev/null || exit 77; done
@@ -17,7 +17,7 @@ if [[ $1 == --install ]]; then
         rm -rf "$work"
         exit 1
     }
-    editor=$work/prefix/bin/orbo-editor
+    editor=$work/prefix/games/orbo-editor
 else
     editor=$1
 fi
@@ -47,7 +47,6 @@ fail() {
 }
 
 source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../common/EndToEnd.sh"
-windowNamed() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
 editorUp() { [[ -n "$(windowNamed 'Редактор карт для ОРБО')" ]]; }
 playScreenUp() { xwininfo -root -children | grep -q '"Orbo"'; }
 playScreenGone() { ! playScreenUp; }

@@ -7,6 +7,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "common/DesktopNames.h"
+#include "common/ProgramFiles.h"
 #include "tools/assetgen/Canvas.h"
 #include "tools/assetgen/Pictures.h"
 
@@ -122,11 +124,9 @@ QImage paintEditorIcon(int size) {
 }
 
 void writeIcons(const std::filesystem::path& iconRoot) {
-    for (const int size : IconSizes) {
-        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
-        const std::filesystem::path apps = iconRoot / "hicolor" / folder / "apps";
-        savePng(paintGameIcon(size), apps / (GameIconName.toStdString() + ".png"));
-        savePng(paintEditorIcon(size), apps / (EditorIconName.toStdString() + ".png"));
+    for (const int size : program_files::IconSizes) {
+        savePng(paintGameIcon(size), iconRoot / program_files::themeIcon(desktop::GameIcon, size));
+        savePng(paintEditorIcon(size), iconRoot / program_files::themeIcon(desktop::EditorIcon, size));
     }
 }
 

@@ -1,18 +1,10 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
-#include <array>
 #include <filesystem>
 
 // The desktop icons of the game and the editor, in the sizes desktops look for.
 namespace orbo::assetgen {
-
-constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
-
-// The names the desktop entries give as their Icon=.
-inline const QString GameIconName = QStringLiteral("orbo");
-inline const QString EditorIconName = QStringLiteral("orbo-editor");
 
 // Square, transparent outside a rounded tile; painted afresh at each size so
 // small icons stay crisp instead of being scaled down.

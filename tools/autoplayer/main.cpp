@@ -24,6 +24,7 @@ using namespace orbo::autoplay;
 constexpr const char* Usage =
     "usage: orbo-autoplayer --dir DIR [--level N] [--seed N] [--smart] [--speed N] [--width N]\n"
     "                       [--record FOLDER] [--table FILE --ideas FILE [--seeds N]]\n"
+    "       orbo-autoplayer --help\n"
     "Plans every level of DIR/Этажи (or level N) and prints each winning script with its\n"
     "figures, or writes it to FOLDER/OrboN.txt; --table also plays N seeds (3) with dumb and\n"
     "with smart cops and writes the figures as a Markdown table.\n";
@@ -45,6 +46,7 @@ constexpr int SeedTries = 4;
 struct UsageError {
     std::string message;
 };
+struct HelpWanted {};
 
 int number(std::string_view option, std::string_view text, int low, int high) {
     int value = 0;
@@ -65,6 +67,7 @@ Arguments parse(int argc, char** argv) {
             if (i + 1 >= argc) throw UsageError{std::string(option) + " needs a value"};
             return argv[++i];
         };
+        if (option == "--help" || option == "-h") throw HelpWanted{};
         if (option == "--dir") {
             arguments.play.dir = std::string(value());
             haveDir = true;
@@ -129,6 +132,9 @@ int main(int argc, char** argv) {
     Arguments arguments;
     try {
         arguments = parse(argc, argv);
+    } catch (const HelpWanted&) {
+        std::cout << Usage;
+        return 0;
     } catch (const UsageError& error) {
         std::cerr << "orbo-autoplayer: " << error.message << '\n' << Usage;
         return 2;

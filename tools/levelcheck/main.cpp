@@ -12,6 +12,7 @@ namespace {
 
 constexpr const char* Help =
     "usage: levelcheck [--map] [--] FILE.orb...\n"
+    "       levelcheck --help\n"
     "\n"
     "Checks level files for the game and reports, as FILE:LINE:COLUMN: message,\n"
     "  - every layout fault: a level file is exactly 15 lines of 16 digits 0 to 5\n"

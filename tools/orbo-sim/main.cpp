@@ -13,11 +13,15 @@ namespace {
 
 constexpr const char* Usage =
     "usage: orbo-sim --dir DIR [--speed N] [--smart] [--sound 0|1] [--music 0|1] [--seed N]\n"
-    "                [--level N] [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]  < script\n";
+    "                [--level N] [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]  < script\n"
+    "       orbo-sim --help\n"
+    "Plays the script on standard input through the game's own session without a window and\n"
+    "prints what happened as JSON lines. See orbo-sim(6) for the script and the trace.\n";
 
 struct UsageError {
     std::string message;
 };
+struct HelpWanted {};
 
 std::uint32_t parseUnsigned(std::string_view option, std::string_view text, std::uint32_t low, std::uint32_t high) {
     std::uint32_t value = 0;
@@ -37,6 +41,7 @@ orbo::sim::SimOptions parseArguments(int argc, char** argv) {
             if (i + 1 >= argc) throw UsageError{std::string(option) + " needs a value"};
             return argv[++i];
         };
+        if (option == "--help" || option == "-h") throw HelpWanted{};
         if (option == "--dir") {
             options.dir = std::string(value());
             haveDir = true;
@@ -87,6 +92,8 @@ int main(int argc, char** argv) {
                       << orbo::sim::printable(options.shot.string()) << "'\n";
             return 1;
         }
+    } catch (const HelpWanted&) {
+        std::cout << Usage;
     } catch (const UsageError& error) {
         std::cerr << "orbo-sim: " << orbo::sim::printable(error.message) << '\n' << Usage;
         return 2;
