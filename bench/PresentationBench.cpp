@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "game/core/Level.h"
 #include "game/core/ScreenSize.h"
 #include "game/fakes/Fakes.h"
 #include "game/presentation/Presentation.h"
 #include "game/render/ScreenScaler.h"
 #include "game/render/SoftwareDisplay.h"
+#include "game/rules/Progression.h"
 #include "tests/presentation/PictureFolder.h"
 
 namespace orbo {

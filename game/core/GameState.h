@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/Grids.h"
 #include "game/core/Platform.h"
@@ -158,9 +159,24 @@ struct Game {
     ShotState shot;
     std::array<SpriteSet, SpriteSetCount> spriteSets;
     ScrollStrip scrollStrip;
-    LevelChangeView* levelChangeView = nullptr;  // none: level changes are not shown
+    LevelChangeView* levelChangeView = nullptr;  // set by ScopedLevelChangeView; none: not shown
     FpsState fps;
     std::uint32_t lastKettleTick = 0;  // the game screen's 10 ms kettle timer
+};
+
+// Shows the game's level changes through `view` for as long as it lives, and as
+// before afterwards: a session shows them on its screen, a rule test counts them.
+class ScopedLevelChangeView {
+public:
+    ScopedLevelChangeView(Game& game, LevelChangeView& view)
+        : game_(game), previous_(std::exchange(game.levelChangeView, &view)) {}
+    ~ScopedLevelChangeView() { game_.levelChangeView = previous_; }
+    ScopedLevelChangeView(const ScopedLevelChangeView&) = delete;
+    ScopedLevelChangeView& operator=(const ScopedLevelChangeView&) = delete;
+
+private:
+    Game& game_;
+    LevelChangeView* previous_;
 };
 
 }  // namespace orbo

@@ -1,6 +1,6 @@
 #include "game/rules/Movement.h"
 
-#include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 
 namespace orbo {
 namespace {

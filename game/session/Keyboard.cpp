@@ -1,9 +1,9 @@
 #include "game/session/Keyboard.h"
 
-#include "game/core/Level.h"
 #include "game/core/ScanCodes.h"
 #include "game/presentation/Presentation.h"
 #include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 #include "game/rules/Shots.h"
 
 namespace orbo {

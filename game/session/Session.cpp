@@ -7,6 +7,7 @@
 #include "game/rules/Clocks.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
 
@@ -103,8 +104,8 @@ bool prepareSession(Game& game) {
 
 void playSession(Game& game) {
     Platform& platform = game.platform;
+    const ScopedLevelChangeView levelChangesOnScreen(game, levelScroll());
     game.session.quit = false;
-    game.levelChangeView = &levelScroll();
     platform.random.seedFromTimeOfDay();
     game.session.cellWidth = static_cast<float>(CellWidth);
     game.session.cellHeight = static_cast<float>(CellHeight);

@@ -9,6 +9,7 @@
 #include "game/core/Level.h"
 #include "game/fakes/Fakes.h"
 #include "game/rules/Movement.h"
+#include "game/rules/Progression.h"
 #include "tests/common/TempDir.h"
 
 namespace orbo {
@@ -26,7 +27,6 @@ protected:
         game->settings.soundOn = true;
         game->settings.speed = 2;
         game->progress.lives = 10.0f;
-        game->levelChangeView = &levelChanges;
     }
 
     // Rows by number, one digit per cell from column 0; cells not given stay Empty.
@@ -66,6 +66,7 @@ protected:
     fake::Machine machine;
     std::unique_ptr<Game> game;
     CountedLevelChanges levelChanges;
+    ScopedLevelChangeView levelChangesCounted{*game, levelChanges};
 };
 
 }  // namespace orbo

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "game/core/Level.h"
 #include "game/rules/Movement.h"
+#include "game/rules/Progression.h"
 #include "tools/levelcheck/LevelCheck.h"
 #include "tools/levelcheck/StillPlatform.h"
 
