@@ -29,8 +29,6 @@ struct ScreenGame {
           platform{programDir,    machine.clock, machine.random,   machine.keyboard, screen,
                    machine.sound, machine.music, machine.messages, machine.events},
           game(platform) {
-        game.session.cellWidth = 64.0f;
-        game.session.cellHeight = 50.0f;
         game.progress.lives = 10.0f;
         game.progress.score = 1230;
         screen.open();

@@ -59,8 +59,6 @@ struct SessionState {
     std::int32_t levelCount = 0;
     std::uint32_t lastGlideTick = 0;
     std::uint32_t lastStepTick = 0;
-    float cellWidth = 0.0f;
-    float cellHeight = 0.0f;
     // The tune failed its check this session: it was reported and is not played.
     bool tuneRefused = false;
     // Set: the session plays this level file alone, with no level before or after it.

@@ -107,8 +107,6 @@ void playSession(Game& game) {
     const ScopedLevelChangeView levelChangesOnScreen(game, levelScroll());
     game.session.quit = false;
     platform.random.seedFromTimeOfDay();
-    game.session.cellWidth = static_cast<float>(CellWidth);
-    game.session.cellHeight = static_cast<float>(CellHeight);
     if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return;
     game.lastKettleTick = platform.clock.tickCount();
 

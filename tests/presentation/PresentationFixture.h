@@ -10,8 +10,8 @@
 
 namespace orbo {
 
-// A game with the session's cell size on the fake machine, in a program folder of
-// its own; it draws on `screen` where one is given, else on the fake display.
+// A game on the fake machine, in a program folder of its own; it draws on
+// `screen` where one is given, else on the fake display.
 class PresentationTest : public ::testing::Test {
 protected:
     explicit PresentationTest(Display* screen = nullptr)
@@ -19,8 +19,6 @@ protected:
           platform{dir.path(),    machine.clock, machine.random,   machine.keyboard, screen ? *screen : machine.display,
                    machine.sound, machine.music, machine.messages, machine.events},
           game(platform) {
-        game.session.cellWidth = 64.0f;
-        game.session.cellHeight = 50.0f;
         game.settings.soundOn = true;
         game.progress.lives = 10.0f;
     }
