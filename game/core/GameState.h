@@ -13,6 +13,8 @@
 namespace orbo {
 
 constexpr int UnitSlots = 9;
+// Holes open at once: more entries than the play field has cells.
+constexpr int HoleTableSize = 256;
 constexpr int HeroSlot = 0;
 // The two cops take the slots after the hero's; the others stay free.
 constexpr int FirstCopSlot = 1;
@@ -80,9 +82,14 @@ struct Unit {
     std::int32_t phase = 0;
 };
 
+// The first of a pose's two pictures in its unit's sprite set.
 namespace Pose {
 constexpr std::int32_t Standing = 0;
+constexpr std::int32_t WalkingLeft = 2;
+constexpr std::int32_t WalkingRight = 4;
 constexpr std::int32_t OnBar = 6;
+constexpr std::int32_t OnBarMovingLeft = 8;
+constexpr std::int32_t OnBarMovingRight = 10;
 constexpr std::int32_t Climbing = 12;
 constexpr std::int32_t ShootingLeft = 14;
 constexpr std::int32_t ShootingRight = 16;
@@ -153,7 +160,7 @@ struct Game {
     std::array<Unit, UnitSlots> units;
     std::array<bool, UnitSlots> carrying{};  // the cops' stolen kettles
     TileMap tileMap;
-    std::array<HoleRecord, 256> holeTable{};
+    std::array<HoleRecord, HoleTableSize> holeTable{};
     ShotState shot;
     std::array<SpriteSet, SpriteSetCount> spriteSets;
     ScrollStrip scrollStrip;

@@ -179,7 +179,7 @@ private:
         hero.y = static_cast<double>(CellHeight) * row;
         hero.dirX = 0;
         hero.dirY = 0;
-        hero.pose = 0;
+        hero.pose = Pose::Standing;
         return hero;
     }
 
