@@ -5,8 +5,7 @@
 #include <string>
 
 #include "game/core/GameState.h"
-#include "game/fakes/Fakes.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/FakeMachine.h"
 
 namespace orbo {
 
@@ -14,11 +13,7 @@ namespace orbo {
 // `screen` where one is given, else on the fake display.
 class PresentationTest : public ::testing::Test {
 protected:
-    explicit PresentationTest(Display* screen = nullptr)
-        : machine(dir.path()),
-          platform{dir.path(),    machine.clock, machine.random,   machine.keyboard, screen ? *screen : machine.display,
-                   machine.sound, machine.music, machine.messages, machine.events},
-          game(platform) {
+    explicit PresentationTest(Display* screen = nullptr) : fake({}, screen) {
         game.settings.soundOn = true;
         game.progress.lives = 10.0f;
     }
@@ -34,10 +29,10 @@ protected:
         return unit;
     }
 
-    TempDir dir;
-    fake::Machine machine;
-    Platform platform;
-    Game game;
+    test::FakeGame fake;
+    const TempDir& dir = fake.dir;
+    test::FakeMachine& machine = fake.machine;
+    Game& game = *fake.game;
 };
 
 }  // namespace orbo
