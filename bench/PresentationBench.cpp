@@ -3,13 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "game/core/Level.h"
 #include "game/core/ScreenSize.h"
-#include "game/fakes/Fakes.h"
+#include "game/headless/Machine.h"
 #include "game/presentation/Presentation.h"
 #include "game/render/ScreenScaler.h"
 #include "game/render/SoftwareDisplay.h"
-#include "tests/presentation/PictureFolder.h"
+#include "game/rules/Progression.h"
 
 namespace orbo {
 namespace {
@@ -21,16 +20,11 @@ public:
     using SoftwareDisplay::lastChanges;
 };
 
-// The game on the in-memory screen, the rest of the machine fake, a level laid
-// out with every kind of tile and a kettle, the hero and two cops.
+// The game on the in-memory screen with the built program's pictures, the rest
+// of the machine headless, a level laid out with every kind of tile and a
+// kettle, the hero and two cops.
 struct ScreenGame {
-    explicit ScreenGame(const std::filesystem::path& programDir)
-        : machine(programDir),
-          platform{programDir,    machine.clock, machine.random,   machine.keyboard, screen,
-                   machine.sound, machine.music, machine.messages, machine.events},
-          game(platform) {
-        game.session.cellWidth = 64.0f;
-        game.session.cellHeight = 50.0f;
+    ScreenGame() : platform(machine.platformWith(&screen)), game(platform) {
         game.progress.lives = 10.0f;
         game.progress.score = 1230;
         screen.open();
@@ -55,15 +49,14 @@ struct ScreenGame {
         for (int slot = 0; slot < 3; ++slot) game.units[static_cast<std::size_t>(slot)].x += slot == 0 ? 4.0 : -4.0;
         advanceFrame(game, Kettle);
     }
-    fake::Machine machine;
+    headless::Machine machine{ORBO_BIN_DIR};
     MemoryScreen screen;
     Platform platform;
     Game game;
 };
 
 void loadAllSprites(benchmark::State& state) {
-    const test::PictureFolder pictures;
-    ScreenGame play(pictures.path());
+    ScreenGame play;
     for (auto _ : state) benchmark::DoNotOptimize(loadSprites(play.game));
     state.SetLabel("140 surfaces from 89 files");
 }
@@ -72,8 +65,7 @@ BENCHMARK(loadAllSprites)->Unit(benchmark::kMillisecond);
 // The whole frame composed anew: 240 tiles, the hero and two cops, the separator
 // and the status texts, as after the title or a level change.
 void composeWholeFrame(benchmark::State& state) {
-    const test::PictureFolder pictures;
-    ScreenGame play(pictures.path());
+    ScreenGame play;
     for (auto _ : state) {
         play.pass();
         play.screen.composer().restart();
@@ -83,8 +75,7 @@ BENCHMARK(composeWholeFrame)->Unit(benchmark::kMicrosecond);
 
 // A pass in play: the units moved and the kettle turned.
 void composeWalkingFrame(benchmark::State& state) {
-    const test::PictureFolder pictures;
-    ScreenGame play(pictures.path());
+    ScreenGame play;
     play.pass();
     for (auto _ : state) {
         play.move();
@@ -95,8 +86,7 @@ BENCHMARK(composeWalkingFrame)->Unit(benchmark::kMicrosecond);
 
 // A paused pass with nothing changed on screen.
 void composeStillFrame(benchmark::State& state) {
-    const test::PictureFolder pictures;
-    ScreenGame play(pictures.path());
+    ScreenGame play;
     play.pass();
     for (auto _ : state) play.pass();
 }
@@ -105,8 +95,7 @@ BENCHMARK(composeStillFrame)->Unit(benchmark::kMicrosecond);
 // The changed areas of a walking pass sent to an in-memory window surface of the
 // given size, as the window's surface path does it; argument 0: the whole frame.
 void presentToWindowSurface(benchmark::State& state) {
-    const test::PictureFolder pictures;
-    ScreenGame play(pictures.path());
+    ScreenGame play;
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     const bool whole = state.range(2) != 0;

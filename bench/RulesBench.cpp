@@ -4,31 +4,23 @@
 #include <sstream>
 
 #include "game/core/Level.h"
-#include "game/fakes/Fakes.h"
-#include "tests/common/TempDir.h"
+#include "game/headless/Machine.h"
 #include "tools/orbo-sim/Script.h"
 #include "tools/orbo-sim/Simulation.h"
 
 namespace orbo {
 namespace {
 
-const std::filesystem::path ShippedLevels = ORBO_SOURCE_DIR "/assets/levels";
-
-// A program folder whose level folder is the shipped one.
-struct LevelFolder {
-    LevelFolder() : dir(temp.path()) { std::filesystem::create_directory_symlink(ShippedLevels, dir / "Этажи"); }
-    TempDir temp;
-    std::filesystem::path dir;
-};
+// The built program's folder, with the shipped levels and the generated sounds.
+const std::filesystem::path ProgramDir = ORBO_BIN_DIR;
 
 // Whole passes of the play loop through the headless driver (the session loop,
 // the rules and the frame's decisions, nothing drawn): walking right and left.
 void playPasses(benchmark::State& state) {
-    const LevelFolder folder;
     std::istringstream text("new\n" + std::string("100 Right\n100 Left\n") + "100 Right\n100 Left\n100 Right\n");
     const auto script = sim::parseScript(text);
     sim::SimOptions options;
-    options.dir = folder.dir;
+    options.dir = ProgramDir;
     options.traceAll = state.range(0) != 0;
     std::ostringstream out;
     for (auto _ : state) {
@@ -42,8 +34,7 @@ void playPasses(benchmark::State& state) {
 BENCHMARK(playPasses)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void loadOneLevel(benchmark::State& state) {
-    const LevelFolder folder;
-    fake::Machine machine(folder.dir);
+    headless::Machine machine(ProgramDir);
     Game game(machine.platform);
     for (auto _ : state) {
         game.progress.level = (game.progress.level + 1) % 15;

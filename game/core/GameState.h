@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "common/Grids.h"
 #include "game/core/Platform.h"
@@ -12,6 +13,8 @@
 namespace orbo {
 
 constexpr int UnitSlots = 9;
+// Holes open at once: more entries than the play field has cells.
+constexpr int HoleTableSize = 256;
 constexpr int HeroSlot = 0;
 // The two cops take the slots after the hero's; the others stay free.
 constexpr int FirstCopSlot = 1;
@@ -58,8 +61,6 @@ struct SessionState {
     std::int32_t levelCount = 0;
     std::uint32_t lastGlideTick = 0;
     std::uint32_t lastStepTick = 0;
-    float cellWidth = 0.0f;
-    float cellHeight = 0.0f;
     // The tune failed its check this session: it was reported and is not played.
     bool tuneRefused = false;
     // Set: the session plays this level file alone, with no level before or after it.
@@ -81,9 +82,14 @@ struct Unit {
     std::int32_t phase = 0;
 };
 
+// The first of a pose's two pictures in its unit's sprite set.
 namespace Pose {
 constexpr std::int32_t Standing = 0;
+constexpr std::int32_t WalkingLeft = 2;
+constexpr std::int32_t WalkingRight = 4;
 constexpr std::int32_t OnBar = 6;
+constexpr std::int32_t OnBarMovingLeft = 8;
+constexpr std::int32_t OnBarMovingRight = 10;
 constexpr std::int32_t Climbing = 12;
 constexpr std::int32_t ShootingLeft = 14;
 constexpr std::int32_t ShootingRight = 16;
@@ -154,13 +160,28 @@ struct Game {
     std::array<Unit, UnitSlots> units;
     std::array<bool, UnitSlots> carrying{};  // the cops' stolen kettles
     TileMap tileMap;
-    std::array<HoleRecord, 256> holeTable{};
+    std::array<HoleRecord, HoleTableSize> holeTable{};
     ShotState shot;
     std::array<SpriteSet, SpriteSetCount> spriteSets;
     ScrollStrip scrollStrip;
-    LevelChangeView* levelChangeView = nullptr;  // none: level changes are not shown
+    LevelChangeView* levelChangeView = nullptr;  // set by ScopedLevelChangeView; none: not shown
     FpsState fps;
     std::uint32_t lastKettleTick = 0;  // the game screen's 10 ms kettle timer
+};
+
+// Shows the game's level changes through `view` for as long as it lives, and as
+// before afterwards: a session shows them on its screen, a rule test counts them.
+class ScopedLevelChangeView {
+public:
+    ScopedLevelChangeView(Game& game, LevelChangeView& view)
+        : game_(game), previous_(std::exchange(game.levelChangeView, &view)) {}
+    ~ScopedLevelChangeView() { game_.levelChangeView = previous_; }
+    ScopedLevelChangeView(const ScopedLevelChangeView&) = delete;
+    ScopedLevelChangeView& operator=(const ScopedLevelChangeView&) = delete;
+
+private:
+    Game& game_;
+    LevelChangeView* previous_;
 };
 
 }  // namespace orbo

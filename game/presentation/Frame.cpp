@@ -12,6 +12,16 @@ constexpr std::uint32_t LightRed = 0x0000FF;
 constexpr std::uint32_t BrightWhite = 0xFFFFFF;
 constexpr int SeparatorWidth = 5;
 
+constexpr Rect WholeCell = makeRect(0, 0, CellWidth, CellHeight);
+// The separator runs along the bottom of the play field.
+constexpr int SeparatorY = FieldRows * CellHeight;
+// The status texts stand 15.05 cell heights down: 752.5 pixels, which rounds (half to even) to 752.
+const int StatusTextY = roundHalfEven(CellHeight * 1505 / 100.0);
+// Score, lives and level start at these cell columns.
+constexpr int ScoreTextColumn = 1;
+constexpr int LivesTextColumn = 8;
+constexpr int LevelTextColumn = 14;
+
 const Surface* spriteFrame(const Game& game, std::int32_t set, std::int32_t frame) {
     if (set < 0 || set >= static_cast<int>(game.spriteSets.size())) return nullptr;
     const auto& frames = game.spriteSets[static_cast<std::size_t>(set)].frames;
@@ -25,53 +35,47 @@ std::string shortestForm(float value) {
     return std::string(digits, end);
 }
 
-void drawTiles(Game& game, double cellWidth, double cellHeight, const Rect& cell) {
+void drawTiles(Game& game) {
     Display& display = game.platform.display;
     for (int row = 0; row < FieldRows; ++row) {
         for (int col = 0; col < FieldColumns; ++col) {
             const std::int32_t code = game.tileMap.at(col, row);
             if (code < 0 || code >= static_cast<int>(game.spriteSets.size())) continue;
             const Surface* tile = spriteFrame(game, code, game.spriteSets[static_cast<std::size_t>(code)].currentFrame);
-            if (tile) display.drawSprite(roundHalfEven(col * cellWidth), roundHalfEven(row * cellHeight), *tile, cell);
+            if (tile) display.drawSprite(col * CellWidth, row * CellHeight, *tile, WholeCell);
         }
     }
 }
 
-void drawUnits(Game& game, const Rect& cell) {
+void drawUnits(Game& game) {
     Display& display = game.platform.display;
     for (const Unit& unit : game.units) {
         if (unit.kind == UnitKind::Free) continue;
         const Surface* picture = spriteFrame(game, unit.spriteSet, unit.pose + unit.phase);
-        if (picture) display.drawSprite(roundHalfEven(unit.x), roundHalfEven(unit.y), *picture, cell);
+        if (picture) display.drawSprite(roundHalfEven(unit.x), roundHalfEven(unit.y), *picture, WholeCell);
     }
 }
 
-void drawStatusLine(Game& game, double cellWidth, double cellHeight) {
+void drawStatusLine(Game& game) {
     Display& display = game.platform.display;
-    const int separatorY = roundHalfEven(FieldRows * cellHeight);
     display.setForeColor(LightRed);
     display.setDrawWidth(SeparatorWidth);
-    display.drawLine(0, separatorY, roundHalfEven(FieldColumns * cellWidth), separatorY);
+    display.drawLine(0, SeparatorY, FieldColumns * CellWidth, SeparatorY);
 
     // White stays in force for the texts drawn over the frame after it.
     display.setForeColor(BrightWhite);
-    // 15.05 cell heights: 752.5, which rounds to 752.
-    const int textY = roundHalfEven(cellHeight * 301 / 20);
     const GameProgress& progress = game.progress;
-    display.drawText(roundHalfEven(cellWidth), textY, "Счет: " + std::to_string(progress.score));
-    display.drawText(roundHalfEven(8 * cellWidth), textY, "Игроков: " + shortestForm(progress.lives));
-    display.drawText(roundHalfEven(14 * cellWidth), textY, "Этаж: " + std::to_string(progress.level));
+    display.drawText(ScoreTextColumn * CellWidth, StatusTextY, "Счет: " + std::to_string(progress.score));
+    display.drawText(LivesTextColumn * CellWidth, StatusTextY, "Игроков: " + shortestForm(progress.lives));
+    display.drawText(LevelTextColumn * CellWidth, StatusTextY, "Этаж: " + std::to_string(progress.level));
 }
 
 }  // namespace
 
 void drawFrame(Game& game) {
-    const double cellWidth = game.session.cellWidth;
-    const double cellHeight = game.session.cellHeight;
-    const Rect cell = makeRect(0, 0, roundHalfEven(cellWidth), roundHalfEven(cellHeight));
-    drawTiles(game, cellWidth, cellHeight, cell);
-    drawUnits(game, cell);
-    drawStatusLine(game, cellWidth, cellHeight);
+    drawTiles(game);
+    drawUnits(game);
+    drawStatusLine(game);
 }
 
 }  // namespace orbo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 
 #include "game/core/GameState.h"
@@ -38,6 +39,24 @@ void drawFrame(Game& game);
 
 // Measures the frame rate over the calls and writes it at (x, y).
 void drawFps(Game& game, int x, int y);
+
+inline constexpr std::array HelpLines = {
+    "Клавиши управления игрой",
+    "Esc-выход из игры",
+    "F1-данная помощь",
+    "p-пауза",
+    "Стрелки-передвижение юнита",
+    "q-выстрел влево",
+    "w-выстрел вправо",
+    "f-кадров в секунду",
+    "r-новый игрок",
+};
+
+// Texts over a finished frame, where the game always put them: the pause text
+// over a paused frame, the frame rate (F held) and the list of keys (F1 held).
+void drawPauseText(Game& game);
+void drawFrameRate(Game& game);
+void drawHelp(Game& game);
 
 // Checks the tune and every sound effect file before the session plays them and
 // tells the player once about those that cannot be played; a refused tune stays

@@ -49,10 +49,8 @@ std::vector<std::filesystem::path> spritePictureNames() {
 }
 
 bool loadSprites(Game& game) {
-    const int width = static_cast<int>(game.session.cellWidth);
-    const int height = static_cast<int>(game.session.cellHeight);
     for (const SpriteFile& file : spriteFiles()) {
-        std::shared_ptr<const Surface> surface = loadPicture(game, width, height, file.name);
+        std::shared_ptr<const Surface> surface = loadPicture(game, CellWidth, CellHeight, file.name);
         if (!surface) return false;
         SpriteSet& set = game.spriteSets[static_cast<std::size_t>(file.set)];
         for (int slot = file.firstSlot; slot < file.firstSlot + file.slots; ++slot)

@@ -1,10 +1,10 @@
 #include "game/rules/Cops.h"
 
 #include "game/core/Effects.h"
-#include "game/core/Level.h"
 #include "game/core/Numbers.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 
 namespace orbo {
 namespace {

@@ -1,6 +1,6 @@
 #include "game/rules/Movement.h"
 
-#include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 
 namespace orbo {
 namespace {
@@ -18,6 +18,11 @@ bool letsUnitFallIn(std::int32_t tile) { return tile == Empty || tile == Bar || 
 
 // Tiles a unit drops out of when nothing holds it up.
 bool letsUnitFallOut(std::int32_t tile) { return tile == Empty || tile == Hole; }
+
+// The pose for a unit's sideways intention: left, none or right.
+std::int32_t sidewaysPose(int dirX, std::int32_t left, std::int32_t still, std::int32_t right) {
+    return dirX == -1 ? left : dirX == 1 ? right : still;
+}
 
 void shotPoseStep(Game& game, Unit& hero) {
     ShotState& shot = game.shot;
@@ -119,11 +124,11 @@ void stopUnit(Game& game, int unit, std::int32_t tile) {
 bool updatePose(Game& game, int unit) {
     Unit& u = game.units[static_cast<std::size_t>(unit)];
     switch (tileAt(game, unit, 0, 0)) {
-        case Empty: u.pose = u.dirX != 0 ? u.dirX + 3 : Pose::Standing; break;
+        case Empty: u.pose = sidewaysPose(u.dirX, Pose::WalkingLeft, Pose::Standing, Pose::WalkingRight); break;
         case Ladder:
             if (canEnter(game, unit, u.dirX, u.dirY) && u.dirY != 0) u.pose = Pose::Climbing;
             break;
-        case Bar: u.pose = Pose::OnBar + (u.dirX == -1 ? 2 : u.dirX == 1 ? 4 : 0); break;
+        case Bar: u.pose = sidewaysPose(u.dirX, Pose::OnBarMovingLeft, Pose::OnBar, Pose::OnBarMovingRight); break;
         case Kettle:
             if (unit == HeroSlot) return takeKettle(game);
             break;

@@ -1,9 +1,9 @@
 #include "game/rules/Pickups.h"
 
 #include "game/core/Effects.h"
-#include "game/core/Level.h"
 #include "game/core/Numbers.h"
 #include "game/rules/Movement.h"
+#include "game/rules/Progression.h"
 
 namespace orbo {
 namespace {
@@ -15,14 +15,6 @@ constexpr int DropValue = 2;
 bool sameCell(const Unit& a, const Unit& b) { return a.col == b.col && a.row == b.row; }
 
 }  // namespace
-
-bool takeKettle(Game& game) {
-    const Unit& hero = game.units[HeroSlot];
-    game.tileMap.set(hero.col, hero.row, Empty);
-    game.progress.score += KettleScore;
-    playEffect(game, Effect::KettleTaken);
-    return checkLevelCleared(game);
-}
 
 void handleCopKettle(Game& game, int cop, std::int32_t tile, int col, int row) {
     bool& carrying = game.carrying[static_cast<std::size_t>(cop)];

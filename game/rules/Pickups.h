@@ -6,9 +6,6 @@
 
 namespace orbo {
 
-// The hero takes the kettle of his cell. True when that cleared the level.
-bool takeKettle(Game& game);
-
 // A cop takes the kettle of cell (col, row), or now and then drops the one it
 // carries there. tile is that cell's tile as the cop's steering first read it:
 // the cell the cop stood on, also when it has been sent back from it since.

@@ -1,9 +1,9 @@
 #include "game/rules/Shots.h"
 
 #include "game/core/Effects.h"
-#include "game/core/Level.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 
 namespace orbo {
 namespace {

@@ -1,24 +1,21 @@
 #pragma once
 
-#include <array>
-
 #include "game/core/GameState.h"
 
 namespace orbo {
 
-inline constexpr std::array<const char*, 9> HelpLines = {
-    "Клавиши управления игрой",
-    "Esc-выход из игры",
-    "F1-данная помощь",
-    "p-пауза",
-    "Стрелки-передвижение юнита",
-    "q-выстрел влево",
-    "w-выстрел вправо",
-    "f-кадров в секунду",
-    "r-новый игрок",
+// What the keys held in a pass ask to have drawn over its frame.
+struct KeyOverlays {
+    bool frameRate = false;
+    bool help = false;
 };
 
-// Reads the keyboard once and carries out the commands of the keys held down.
-void handleKeyboard(Game& game);
+// Reads the keyboard once and carries out the commands of the keys held down,
+// in scan-code order until a key that ends the scan; returns the overlays that
+// the keys the scan reached ask for.
+KeyOverlays handleKeyboard(Game& game);
+
+// Draws the overlays in the key scan's order (F before F1), over the frame.
+void drawKeyOverlays(Game& game, const KeyOverlays& overlays);
 
 }  // namespace orbo

@@ -7,13 +7,13 @@
 #include "game/rules/Clocks.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
 
 namespace orbo {
 namespace {
 
-inline constexpr const char* PauseText = "Игра остановлена, нажмите любую клавишу для продолжения игры.";
 constexpr std::uint32_t TitleWaitMs = 1000;
 constexpr std::uint32_t KettleTimerMs = 10;
 
@@ -68,11 +68,20 @@ void runKettleTimer(Game& game) {
             if (game.tileMap.at(col, row) == Kettle) advanceFrame(game, Kettle);
 }
 
+// The tune loops: started again whenever it has ended.
+void keepTunePlaying(Game& game) {
+    if (game.settings.musicOn && !game.platform.music.isPlaying()) playMusic(game, program_files::tuneName());
+}
+
+// One pass of the play loop, in the game's own order: the game is updated and
+// drawn before the keys are read, so what a key commands (a step, a shot, a
+// level skip, a new hero) shows from the next frame on; only the overlays the
+// keys ask for lie over this one.
 void playPass(Game& game) {
     Platform& platform = game.platform;
     platform.events.pumpMessages();
     runKettleTimer(game);
-    if (game.settings.musicOn && !platform.music.isPlaying()) playMusic(game, program_files::tuneName());
+    keepTunePlaying(game);
     if (!game.session.paused) {
         runClocks(game);
         refillHoles(game);
@@ -80,8 +89,9 @@ void playPass(Game& game) {
     }
     // The hero's kettle may clear the level: the scroll has shown the change and this frame stays dark.
     if (!updatePoses(game)) drawFrame(game);
-    if (game.session.paused) platform.display.drawText(300, 330, PauseText);
-    handleKeyboard(game);
+    if (game.session.paused) drawPauseText(game);
+    const KeyOverlays overlays = handleKeyboard(game);
+    drawKeyOverlays(game, overlays);
     flipScreen(game);
     platform.display.clearBackBuffer();
 }
@@ -103,11 +113,9 @@ bool prepareSession(Game& game) {
 
 void playSession(Game& game) {
     Platform& platform = game.platform;
+    const ScopedLevelChangeView levelChangesOnScreen(game, levelScroll());
     game.session.quit = false;
-    game.levelChangeView = &levelScroll();
     platform.random.seedFromTimeOfDay();
-    game.session.cellWidth = static_cast<float>(CellWidth);
-    game.session.cellHeight = static_cast<float>(CellHeight);
     if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return;
     game.lastKettleTick = platform.clock.tickCount();
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/assets/AssetFiles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 #include "tools/levelcheck/LevelCheck.h"
 
 namespace orbo::levelcheck {

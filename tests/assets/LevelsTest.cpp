@@ -4,8 +4,8 @@
 
 #include "common/ProgramFiles.h"
 #include "game/core/Level.h"
-#include "game/fakes/Fakes.h"
 #include "tests/assets/AssetFiles.h"
+#include "tests/support/FakeMachine.h"
 
 namespace orbo {
 namespace {
@@ -15,13 +15,13 @@ namespace {
 // levelcheck's to judge.
 TEST(Levels, theGameReadsEveryShippedLevelFromItsFolder) {
     EXPECT_EQ(countFiles(assets_test::resolved(program_files::lowerCaseLevelFolder())), ORBO_SHIPPED_LEVELS);
-    fake::Machine machine(assets_test::programDir());
-    auto game = std::make_unique<Game>(machine.platform);
+    const test::FakeGame fake(assets_test::programDir());
+    Game& game = *fake.game;
     for (int level = 0; level < ORBO_SHIPPED_LEVELS; ++level) {
-        game->progress.level = level;
-        game->session.quit = false;
-        loadLevel(*game);
-        EXPECT_FALSE(game->session.quit) << "level " << level;
+        game.progress.level = level;
+        game.session.quit = false;
+        loadLevel(game);
+        EXPECT_FALSE(game.session.quit) << "level " << level;
     }
 }
 

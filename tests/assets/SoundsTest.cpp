@@ -13,55 +13,21 @@
 
 #include "common/ProgramFiles.h"
 #include "tests/assets/AssetFiles.h"
+#include "tests/support/Wave.h"
 #include "tools/assetgen/Loudness.h"
 
 namespace orbo {
 namespace {
 
-struct Wave {
-    std::vector<std::int16_t> samples;
-    double seconds = 0;
-    int sampleRate = 0;
-};
-
 // The sample value of -1 dBFS, the ceiling every effect keeps below.
 const int PeakCeiling = static_cast<int>(32768 * std::pow(10.0, -1.0 / 20));
 
-// Reads a RIFF wave file chunk by chunk; fails the test unless it is 16-bit
-// PCM with every chunk inside the file.
-Wave readWave(const std::filesystem::path& name) {
-    const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(name));
-    const auto le = [&](std::size_t at, int size) {
-        std::uint32_t value = 0;
-        for (int i = size - 1; i >= 0; --i) value = value << 8 | b.at(at + static_cast<std::size_t>(i));
-        return value;
-    };
-    const auto text = [&](std::size_t at) {
-        return std::string(b.begin() + static_cast<std::ptrdiff_t>(at),
-                           b.begin() + static_cast<std::ptrdiff_t>(at) + 4);
-    };
-    Wave wave;
-    if (b.size() < 12 || text(0) != "RIFF" || le(4, 4) != b.size() - 8 || text(8) != "WAVE") {
-        ADD_FAILURE() << name << " is not a RIFF wave file";
-        return wave;
-    }
-    std::uint32_t bytesPerSecond = 0;
-    for (std::size_t at = 12; at + 8 <= b.size();) {
-        const std::uint32_t size = le(at + 4, 4);
-        EXPECT_LE(at + 8 + size, b.size()) << name << ": chunk '" << text(at) << "' runs past the end";
-        if (text(at) == "fmt ") {
-            EXPECT_EQ(le(at + 8, 2), 1u) << name << " is not PCM";
-            EXPECT_EQ(le(at + 22, 2), 16u) << name << " is not 16-bit";
-            bytesPerSecond = le(at + 16, 4);
-            wave.sampleRate = static_cast<int>(le(at + 12, 4));
-        } else if (text(at) == "data") {
-            for (std::size_t i = 0; i + 1 < size && at + 9 + i < b.size(); i += 2)
-                wave.samples.push_back(static_cast<std::int16_t>(le(at + 8 + i, 2)));
-            wave.seconds = bytesPerSecond > 0 ? 2.0 * static_cast<double>(wave.samples.size()) / bytesPerSecond : 0;
-        }
-        at += 8 + size + (size & 1);
-    }
-    return wave;
+// An effect file of the program folder, which must be 16-bit PCM with every chunk inside the file.
+Wave readEffect(const std::filesystem::path& name) {
+    const std::vector<unsigned char> bytes = assets_test::readBytes(assets_test::resolved(name));
+    WaveRead read = readWave(bytes);
+    EXPECT_EQ(read.fault, "") << name;
+    return std::move(read.wave);
 }
 
 // Each effect is short 16-bit PCM that plays without a click at either end and
@@ -69,9 +35,9 @@ Wave readWave(const std::filesystem::path& name) {
 TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
     std::set<std::vector<std::int16_t>> distinct;
     for (const auto& name : program_files::effectFiles()) {
-        const Wave wave = readWave(name);
+        const Wave wave = readEffect(name);
         ASSERT_FALSE(wave.samples.empty()) << name;
-        EXPECT_TRUE(wave.seconds >= 0.1 && wave.seconds <= 1.0) << name << " lasts " << wave.seconds << " s";
+        EXPECT_TRUE(wave.seconds() >= 0.1 && wave.seconds() <= 1.0) << name << " lasts " << wave.seconds() << " s";
         int peak = 0;
         for (const std::int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
         EXPECT_LE(peak, PeakCeiling) << name;
@@ -103,7 +69,7 @@ TEST(Sounds, effectsAreEquallyLoudAndDieAwayToSilence) {
     double loudest = loudness::Silent;
     double quietest = std::numeric_limits<double>::infinity();
     for (const auto& name : program_files::effectFiles()) {
-        const Wave wave = readWave(name);
+        const Wave wave = readEffect(name);
         const std::size_t window = static_cast<std::size_t>(wave.sampleRate / 50);
         ASSERT_GT(wave.samples.size(), 2 * window) << name;
         const std::vector<double> signal = fullScale(wave.samples);

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/formats/LevelFile.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

@@ -15,7 +15,7 @@
 #include "common/Paths.h"
 #include "common/formats/LevelFile.h"
 #include "tests/common/ChildProcess.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

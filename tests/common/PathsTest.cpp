@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "common/Paths.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

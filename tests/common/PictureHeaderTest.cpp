@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "common/formats/PictureHeader.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {
@@ -58,6 +59,11 @@ Bytes jpeg(std::uint32_t width, std::uint32_t height, std::uint8_t frameMarker =
     return bytes;
 }
 
+Bytes oversized() {
+    const std::string bytes = oversizedPicture();
+    return {bytes.begin(), bytes.end()};
+}
+
 Bytes png(std::uint32_t width, std::uint32_t height) {
     Bytes bytes;
     append(bytes, "\x89PNG\r\n\x1A\n");
@@ -84,8 +90,7 @@ TEST(PictureHeader, EachFormatsDeclaredSizeIsRead) {
 }
 
 TEST(PictureHeader, PicturesLargerThanTheScreenAreRefusedUnread) {
-    Bytes huge = bmp(16384, 16384, 32);
-    huge.resize(118);
+    const Bytes huge = oversized();
     const Bytes tooLarge[] = {
         huge,           bmp(1025, 768),     bmp(1024, -769),    bmp(1, INT32_MIN), bmpCore(1025, 1),
         jpeg(65535, 1), jpeg(1, 769, 0xC1), png(0x7FFFFFFF, 1), png(1, 0xFFFFFFFF)};
@@ -112,8 +117,7 @@ TEST(PictureHeader, CutEmptyOrForeignHeadersAreUnreadable) {
 
 TEST(PictureHeader, FilesAreJudgedByTheirFirstBytesAndOnlyPlainFilesAreOpened) {
     const TempDir dir;
-    Bytes huge = bmp(16384, 16384, 32);
-    huge.resize(118);
+    const Bytes huge = oversized();
     const auto write = [&](const char* name, const Bytes& bytes) {
         std::ofstream(dir.path() / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -5,7 +5,7 @@
 
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "common/FileRead.h"
 #include "common/formats/LevelFile.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {

@@ -14,6 +14,7 @@
 #include "editor/PathText.h"
 #include "editor/UserLevelFolder.h"
 #include "qtcommon/RussianQtTexts.h"
+#include "tests/support/Pictures.h"
 
 using namespace Qt::StringLiterals;
 
@@ -203,9 +204,7 @@ private slots:
         QFile broken(picture(Turf));
         QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate) && broken.write("not a picture") > 0);
         broken.close();
-        // The information header of a BMP of 16384 x 16384 pixels, and no pixels.
-        QByteArray huge("BM", 2);
-        huge.append(12, '\0').append("\x28\0\0\0\0\x40\0\0\0\x40\0\0\1\0\x20\0", 16).append(88, '\0');
+        const QByteArray huge = QByteArray::fromStdString(oversizedPicture());
         QFile large(picture(Ladder));
         QVERIFY(large.open(QIODevice::WriteOnly | QIODevice::Truncate) && large.write(huge) == huge.size());
         large.close();

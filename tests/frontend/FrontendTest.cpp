@@ -15,12 +15,13 @@
 #include <functional>
 #include <optional>
 
-#include "game/fakes/Fakes.h"
 #include "game/frontend/MainMenu.h"
 #include "game/frontend/MenuMessages.h"
 #include "game/frontend/OptionsDialog.h"
 #include "game/frontend/PictureFiles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/FakeMachine.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace orbo::test {
 namespace {
@@ -51,7 +52,7 @@ QImage figure(QWidget& menu, const char* name) { return child<QLabel>(menu, name
 
 // A program folder holding the 52 JPEG sources and the four figures, the game on
 // a fake machine, and the messages the menu showed instead of message boxes.
-struct MenuWorld {
+struct MenuWorld : test::FakeGame {
     MenuWorld() {
         std::filesystem::create_directories(graphics);
         sources.push_back(graphics / "заставка.jpg");
@@ -83,11 +84,8 @@ struct MenuWorld {
         return figure(menu, name) == QImage(qtPath(graphics / file));
     }
 
-    TempDir dir;
     std::filesystem::path graphics = dir.path() / "графика";
     std::vector<std::filesystem::path> sources;  // the splash, then the kettle frames 0, 2, ..., 100
-    fake::Machine machine{dir.path()};
-    std::unique_ptr<Game> game = std::make_unique<Game>(machine.platform);
     QStringList messages;
     std::vector<MessageIcon> icons;
 };
@@ -402,9 +400,7 @@ void FrontendTest::manyFailedPicturesAreCountedWithTheListInTheDetails() {
     for (std::size_t i = 0; i < world.sources.size(); ++i) {
         const auto& jpeg = world.sources[i];
         if (i == 1) {
-            // A JPEG frame header of 60000 x 60000 pixels, and nothing after it.
-            const char huge[] = "\xFF\xD8\xFF\xC0\x00\x11\x08\xEA\x60\xEA\x60\x03\x01\x22\x00";
-            std::ofstream(jpeg, std::ios::binary).write(huge, sizeof huge - 1);
+            writeFile(jpeg, oversizedPicture());
             expected << line("Рисунок больше экрана ", jpeg);
         } else if (i > 1) {
             std::filesystem::remove(jpeg);

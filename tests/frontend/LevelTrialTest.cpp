@@ -13,38 +13,32 @@
 
 #include "common/Paths.h"
 #include "game/core/ScanCodes.h"
-#include "game/fakes/Fakes.h"
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/SessionMessages.h"
 #include "game/platform/RealPlatform.h"
 #include "game/session/Session.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/FakeMachine.h"
+#include "tests/support/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 
 namespace orbo::test {
 namespace {
 
-std::string rowsText(const std::vector<std::string>& rows) {
-    std::string text;
-    for (const std::string& row : rows) text += row + "\r\n";
-    return text;
-}
-
 // The game on a fake machine whose program folder has no level folder at all,
 // and a level file somewhere else.
-struct Trial {
-    Trial() : machine(programDir.path()), game(std::make_unique<Game>(machine.platform)) {
+struct Trial : FakeGame {
+    Trial() {
         // Silent: the program folder holds no sounds to complain about.
         game->settings = {.soundOn = false, .musicOn = false, .smartCops = 0, .speed = 2};
         // Bricks around the cops' start cell, a kettle right of the hero's, and a
         // code the game plays as empty.
-        std::vector<std::string> rows(15, std::string(16, '0'));
+        std::vector<std::string> rows(15);
         rows[0] = "1010000000000000";
         rows[1] = "0100000000000000";
         rows[2] = "0000000000000007";
         rows[14] = "0050000000000000";
-        std::ofstream(levelFile, std::ios::binary) << rowsText(rows);
+        writeFile(levelFile, levelText(rows));
     }
 
     // Holds the keys on every pass until the session ends, or Esc after limit passes.
@@ -66,11 +60,8 @@ struct Trial {
         return text;
     }
 
-    TempDir programDir;
     TempDir levelDir;
     std::filesystem::path levelFile = levelDir.path() / "Проба1.orb";
-    fake::Machine machine;
-    std::unique_ptr<Game> game;
 };
 
 }  // namespace
@@ -120,7 +111,7 @@ private slots:
         // The next session plays the program's own levels again: here there are none.
         playSession(*trial.game);
         QCOMPARE(trial.machine.messages.shown(),
-                 std::vector<std::string>{"Путь не найден " + displayPath(trial.programDir.path() / "этажи")});
+                 std::vector<std::string>{"Путь не найден " + displayPath(trial.dir.path() / "этажи")});
     }
 
     void leavingOrSkippingEndsTheSessionAtOnce_data() {

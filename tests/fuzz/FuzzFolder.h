@@ -1,37 +1,27 @@
 #pragma once
 
-#include <unistd.h>
 #include <filesystem>
-#include <string>
 #include <system_error>
+
+#include "tests/support/TempDir.h"
 
 namespace orbo::fuzz {
 
-// A program folder of the fuzzing process's own, made at the first call,
-// reused by every input after it and removed when the process ends.
-class ScratchFolder {
+// A program folder of the fuzzing process's own, in memory rather than on disk
+// where there is a choice: every input is written there.
+class ScratchFolder : public TempDir {
 public:
-    ScratchFolder() : path_(base() / ("orbo-fuzz-" + std::to_string(getpid()))) {
-        std::filesystem::create_directories(path_ / "Этажи");
-    }
-    ~ScratchFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(path_, error);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
+    ScratchFolder() : TempDir(base()) { std::filesystem::create_directories(path() / "Этажи"); }
 
 private:
-    // Memory rather than disk where there is a choice: every input is written there.
     static std::filesystem::path base() {
         std::error_code error;
         if (std::filesystem::is_directory("/dev/shm", error)) return "/dev/shm";
         return std::filesystem::temp_directory_path();
     }
-    std::filesystem::path path_;
 };
 
+// Made at the first call, reused by every input after it and removed when the process ends.
 inline const std::filesystem::path& scratchFolder() {
     static const ScratchFolder folder;
     return folder.path();

@@ -9,11 +9,11 @@
 #include <mutex>
 
 #include "game/core/Effects.h"
-#include "game/fakes/Fakes.h"
 #include "game/platform/SdlMusic.h"
 #include "game/platform/SdlSound.h"
-#include "tests/common/SoundFiles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/FakeMachine.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/Wave.h"
 
 namespace orbo {
 namespace {
@@ -58,32 +58,18 @@ void useDiskOutput(bool realTime) {
 
 // Two seconds of one steady level, 16-bit stereo at 44100 Hz: mixed waves add exactly,
 // so the mix tells how many copies sound at once.
-void writeLevelWave(const std::filesystem::path& file, std::uint16_t level) {
-    std::ofstream out(file, std::ios::binary);
-    const auto put = [&out](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i) & 0xFF));
-    };
-    const std::uint32_t bytes = 2 * Second * 4;
-    out.write("RIFF", 4);
-    put(36 + bytes, 4);
-    out.write("WAVEfmt ", 8);
-    // Format size, PCM in two channels, the rate, bytes a second, four-byte frames of 16-bit samples.
-    for (const std::uint32_t field : {16u, 0x00020001u, 44100u, 44100u * 4, 0x00100004u}) put(field, 4);
-    out.write("data", 4);
-    put(bytes, 4);
-    for (std::uint32_t i = 0; i < bytes / 2; ++i) put(level, 2);
+void writeLevelWave(const std::filesystem::path& file, std::int16_t level) {
+    writeFile(file, waveBytes({.channels = 2, .sampleRate = 44100, .samples = std::vector(2 * 2 * Second, level)}));
 }
 
 TEST(Sound, AnEffectRestartsInsteadOfDoublingDifferentOnesMixAndSoundOffIsSilence) {
     useDiskOutput(true);
-    const TempDir dir;
+    sdl::SdlSound sound;
+    const test::FakeGame fake({}, nullptr, &sound);
+    const TempDir& dir = fake.dir;
     writeLevelWave(dir.path() / "four.wav", 4000);
     writeLevelWave(dir.path() / "two.wav", 2000);
-    sdl::SdlSound sound;
-    fake::Machine machine(dir.path());
-    Platform platform{dir.path(), machine.clock, machine.random,   machine.keyboard, machine.display,
-                      sound,      machine.music, machine.messages, machine.events};
-    Game game(platform);
+    Game& game = *fake.game;
     const std::tuple<bool, std::vector<int>, int> cases[] = {
         {true, {0, 0}, 4000}, {true, {0, 1}, 6000}, {false, {0, 1}, 0}};
     for (const auto& [soundOn, effects, loudest] : cases) {

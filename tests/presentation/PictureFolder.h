@@ -1,14 +1,14 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
 #include "common/ProgramFiles.h"
 #include "game/presentation/Sprites.h"
 #include "game/render/SdlHandles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo::test {
 
@@ -29,9 +29,7 @@ public:
 
     // Level `number` from 15 rows of 16 digits.
     void addLevel(int number, const std::string (&rows)[15]) const {
-        std::filesystem::create_directories(dir_.path() / "Этажи");
-        std::ofstream file(dir_.path() / "Этажи" / ("Orbo" + std::to_string(number) + ".orb"), std::ios::binary);
-        for (const std::string& row : rows) file << row << "\r\n";
+        writeLevel(dir_.path(), number, {std::begin(rows), std::end(rows)});
     }
 
 private:

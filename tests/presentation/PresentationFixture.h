@@ -5,22 +5,15 @@
 #include <string>
 
 #include "game/core/GameState.h"
-#include "game/fakes/Fakes.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/FakeMachine.h"
 
 namespace orbo {
 
-// A game with the session's cell size on the fake machine, in a program folder of
-// its own; it draws on `screen` where one is given, else on the fake display.
+// A game on the fake machine, in a program folder of its own; it draws on
+// `screen` where one is given, else on the fake display.
 class PresentationTest : public ::testing::Test {
 protected:
-    explicit PresentationTest(Display* screen = nullptr)
-        : machine(dir.path()),
-          platform{dir.path(),    machine.clock, machine.random,   machine.keyboard, screen ? *screen : machine.display,
-                   machine.sound, machine.music, machine.messages, machine.events},
-          game(platform) {
-        game.session.cellWidth = 64.0f;
-        game.session.cellHeight = 50.0f;
+    explicit PresentationTest(Display* screen = nullptr) : fake({}, screen) {
         game.settings.soundOn = true;
         game.progress.lives = 10.0f;
     }
@@ -36,10 +29,10 @@ protected:
         return unit;
     }
 
-    TempDir dir;
-    fake::Machine machine;
-    Platform platform;
-    Game game;
+    test::FakeGame fake;
+    const TempDir& dir = fake.dir;
+    test::FakeMachine& machine = fake.machine;
+    Game& game = *fake.game;
 };
 
 }  // namespace orbo

@@ -3,8 +3,9 @@
 
 #include "game/presentation/Fps.h"
 #include "game/presentation/Presentation.h"
-#include "tests/common/SoundFiles.h"
 #include "tests/presentation/PresentationFixture.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace orbo {
 namespace {
@@ -51,14 +52,8 @@ TEST_F(SetUpTest, MissingOrDamagedSoundFilesAreNamedInOneMessageWhenSoundIsOn) {
 
 TEST_F(SetUpTest, APictureLargerThanTheScreenIsRefusedBeforeItIsRead) {
     std::filesystem::create_directories(dir.path() / "графика");
-    std::string huge = "BM" + std::string(16, '\0');
-    for (const std::uint32_t field : {16384u, 16384u})
-        huge += std::string{char(field & 0xFF), char(field >> 8 & 0xFF), 0, 0};
-    huge += std::string{1, 0, 32, 0};
-    huge.resize(118, '\0');
-    huge[14] = 40;
     const auto title = dir.path() / "графика" / "Заставка.bmp";
-    writeFile(title, huge);
+    writeFile(title, oversizedPicture());
     EXPECT_FALSE(showTitle(game));
     EXPECT_EQ(machine.messages.shown(), std::vector<std::string>{"Рисунок больше экрана " + title.string()});
     EXPECT_TRUE(game.session.quit);
@@ -108,9 +103,9 @@ protected:
         for (int set = 0; set <= CopSpriteSet; ++set)
             for (int frame = 0; frame < 18; ++frame)
                 game.spriteSets[static_cast<std::size_t>(set)].frames[static_cast<std::size_t>(frame)] =
-                    std::make_shared<fake::Surface>(64, 50, std::to_string(set) + ":" + std::to_string(frame));
+                    std::make_shared<headless::Picture>(64, 50, std::to_string(set) + ":" + std::to_string(frame));
     }
-    const fake::Display::Frame& drawn() const { return machine.display.backBuffer(); }
+    const test::FakeDisplay::Frame& drawn() const { return machine.display.backBuffer(); }
 };
 
 TEST_F(FrameTest, TilesRowByRowThenUnitsInSlotOrderAtTheirRoundedPositions) {
@@ -165,11 +160,12 @@ TEST_F(FrameTest, DrawingLeavesTheGameAsItWas) {
 }
 
 // Each flipped picture of the fake screen, in order.
-class RecordingDisplay : public fake::Display {
+class RecordingDisplay : public test::FakeDisplay {
 public:
+    using FakeDisplay::FakeDisplay;
     bool flip() override {
         frames.push_back(backBuffer());
-        return fake::Display::flip();
+        return FakeDisplay::flip();
     }
     std::vector<Frame> frames;
 };
@@ -177,7 +173,7 @@ public:
 class LevelScrollTest : public FrameTest {
 protected:
     LevelScrollTest() : FrameTest(&screen) { screen.open(); }
-    RecordingDisplay screen;
+    RecordingDisplay screen{machine.clock};
 };
 
 TEST_F(LevelScrollTest, SeventeenPicturesSlideFromTheLevelLeftToTheLevelEntered) {
@@ -211,7 +207,7 @@ TEST_F(SpritesTest, EveryFrameLoadsAtCellSizeAndAKettlePictureServesTwoSteps) {
     EXPECT_EQ(filled, 140);
     SpriteSet& kettle = game.spriteSets[Kettle];
     for (std::size_t step = 0; step <= 100; step += 2) EXPECT_EQ(kettle.frames[step], kettle.frames[step + 1]) << step;
-    EXPECT_EQ(static_cast<const fake::Surface&>(*kettle.frames[43]).file(), "Чайник0042.bmp");
+    EXPECT_EQ(static_cast<const headless::Picture&>(*kettle.frames[43]).file(), "Чайник0042.bmp");
 
     kettle.currentFrame = 99;
     advanceFrame(game, Kettle);

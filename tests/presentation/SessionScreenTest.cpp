@@ -7,12 +7,12 @@
 
 #include "game/core/ScanCodes.h"
 #include "game/core/ScreenSize.h"
-#include "game/fakes/Fakes.h"
 #include "game/render/PictureFile.h"
 #include "game/render/ScreenScaler.h"
 #include "game/render/SoftwareDisplay.h"
 #include "game/session/Session.h"
 #include "tests/presentation/PictureFolder.h"
+#include "tests/support/FakeMachine.h"
 
 namespace orbo {
 namespace {
@@ -83,10 +83,9 @@ TEST(SessionOnScreen, AfterEveryFlipTheScreenShowsTheWholeFramesPixels) {
     test::PictureFolder folder;
     folder.addLevel(0, FirstLevel);
     folder.addLevel(1, SecondLevel);
-    fake::Machine machine(folder.path());
+    test::FakeMachine machine(folder.path());
     CheckedScreen screen(machine.clock);
-    Platform platform{folder.path(), machine.clock, machine.random,   machine.keyboard, screen,
-                      machine.sound, machine.music, machine.messages, machine.events};
+    Platform platform = machine.platformWith(&screen);
     Game game(platform);
     game.settings.speed = 7;
     game.settings.soundOn = false;  // the folder has no sounds

@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "common/ProgramFiles.h"
 #include "common/formats/TuneCheck.h"
-#include "tools/assetgen/Tune.h"
+#include "tests/assets/AssetFiles.h"
 
 namespace orbo {
 namespace {
@@ -12,6 +13,9 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+// The tune as the build made it for the game.
+Bytes gamesTune() { return assets_test::readBytes(assets_test::resolved(program_files::tuneFile())); }
 
 Bytes bigEndian(std::uint32_t value, int count) {
     Bytes bytes;
@@ -47,7 +51,7 @@ const Bytes NoteTrack = {0x00, 0xC0, 0x00, 0x00, 0x90, 0x3C, 0x40, 0x60, 0x3C, 0
 const Bytes EndOnly = {0x00, 0xFF, 0x2F, 0x00};
 
 TEST(TuneCheck, TheGamesOwnTuneAndWellFormedTunesPass) {
-    EXPECT_TRUE(isPlayableTune(assetgen::composeTune()));
+    EXPECT_TRUE(isPlayableTune(gamesTune()));
     EXPECT_TRUE(isPlayableTune(tune({.format = 0}, {chunk("MTrk", NoteTrack)})));
     const Bytes withExtras = {0x00, 0xF0, 0x02, 0x7E, 0xF7, 0x00, 0xFF, 0x03, 0x02, 'O', 'r', 0x00, 0xFF, 0x2F, 0x00};
     EXPECT_TRUE(isPlayableTune(
@@ -56,7 +60,7 @@ TEST(TuneCheck, TheGamesOwnTuneAndWellFormedTunesPass) {
 }
 
 TEST(TuneCheck, EveryCutOfTheGamesTuneIsRefused) {
-    const Bytes whole = assetgen::composeTune();
+    const Bytes whole = gamesTune();
     for (std::size_t length = 0; length < whole.size(); ++length)
         ASSERT_FALSE(isPlayableTune({whole.data(), length})) << "cut after " << length << " bytes";
 }

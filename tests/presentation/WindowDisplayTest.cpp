@@ -3,8 +3,8 @@
 
 #include "game/platform/WindowDisplay.h"
 #include "game/render/ScreenScaler.h"
-#include "tests/common/TempDir.h"
 #include "tests/presentation/TestPictures.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo::sdl {
 namespace {

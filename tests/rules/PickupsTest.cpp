@@ -3,6 +3,7 @@
 #include "game/rules/Cops.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
+#include "game/rules/Progression.h"
 #include "tests/rules/RulesFixture.h"
 
 namespace orbo {

@@ -7,9 +7,9 @@
 
 #include "game/core/GameState.h"
 #include "game/core/Level.h"
-#include "game/fakes/Fakes.h"
 #include "game/rules/Movement.h"
-#include "tests/common/TempDir.h"
+#include "game/rules/Progression.h"
+#include "tests/support/FakeMachine.h"
 
 namespace orbo {
 
@@ -20,13 +20,12 @@ struct CountedLevelChanges : LevelChangeView {
 };
 
 // A game on a hand-built grid, its units at rest where a test puts them.
-class RulesTest : public ::testing::Test {
+class RulesTest : public ::testing::Test, protected test::FakeGame {
 protected:
-    RulesTest() : machine(dir.path()), game(std::make_unique<Game>(machine.platform)) {
+    RulesTest() {
         game->settings.soundOn = true;
         game->settings.speed = 2;
         game->progress.lives = 10.0f;
-        game->levelChangeView = &levelChanges;
     }
 
     // Rows by number, one digit per cell from column 0; cells not given stay Empty.
@@ -62,10 +61,8 @@ protected:
         }
     }
 
-    TempDir dir;
-    fake::Machine machine;
-    std::unique_ptr<Game> game;
     CountedLevelChanges levelChanges;
+    ScopedLevelChangeView levelChangesCounted{*game, levelChanges};
 };
 
 }  // namespace orbo

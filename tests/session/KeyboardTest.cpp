@@ -1,4 +1,5 @@
 #include "game/core/ScanCodes.h"
+#include "game/presentation/Presentation.h"
 #include "game/session/Keyboard.h"
 #include "tests/rules/RulesFixture.h"
 
@@ -15,7 +16,7 @@ protected:
     void press(std::initializer_list<int> keys) {
         machine.keyboard.releaseAll();
         machine.keyboard.press(keys);
-        handleKeyboard(*game);
+        drawKeyOverlays(*game, handleKeyboard(*game));
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> result;

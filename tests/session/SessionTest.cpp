@@ -4,18 +4,17 @@
 #include <functional>
 
 #include "game/core/ScanCodes.h"
-#include "game/fakes/Fakes.h"
 #include "game/session/Session.h"
-#include "tests/common/SoundFiles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/FakeMachine.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace orbo {
 namespace {
 
 // Whole sessions on the fake machine, steered from its message pump.
-class SessionTest : public ::testing::Test {
+class SessionTest : public ::testing::Test, protected test::FakeGame {
 protected:
-    SessionTest() : machine(dir.path()), game(std::make_unique<Game>(machine.platform)) {
+    SessionTest() {
         std::filesystem::create_directories(dir.path() / "Этажи");
         writeLevel("1010000000000000\r\n0100000000000000\r\n");
         writeSoundFiles(dir.path());
@@ -37,9 +36,6 @@ protected:
         passesRun = pass;
     }
 
-    TempDir dir;
-    fake::Machine machine;
-    std::unique_ptr<Game> game;
     std::function<void(int)> onPass;
     int passesRun = 0;
 };
@@ -107,29 +103,28 @@ TEST_F(SessionTest, WithoutASoundDeviceThePlayerIsToldOnceAndTheGameIsSilent) {
 TEST_F(SessionTest, ScreenFailuresAreReportedOnceAndEndTheSessionInOrder) {
     const std::string title = "Фаил не найден " + (dir.path() / "графика" / "Заставка.bmp").string();
     const struct {
-        std::function<void(fake::Display&)> fault;
+        std::function<void(test::FakeDisplay&)> fault;
         int passes;
         std::string message;
     } cases[] = {
-        {[](fake::Display& d) { d.failOpen("Не удалось открыть экран"); }, 0, "Не удалось открыть экран"},
-        {[](fake::Display& d) { d.requireFiles(true); }, 0, title},
+        {[](test::FakeDisplay& d) { d.failOpen("Не удалось открыть экран"); }, 0, "Не удалось открыть экран"},
+        {[](test::FakeDisplay& d) { d.requireFiles(true); }, 0, title},
         // The title and three frames are shown, the fourth is not.
-        {[](fake::Display& d) { d.loseScreenAfter(4); }, 4, "screen lost"},
+        {[](test::FakeDisplay& d) { d.loseScreenAfter(4); }, 4, "screen lost"},
     };
     for (const auto& failure : cases) {
-        fake::Machine broken(dir.path());
-        auto brokenGame = std::make_unique<Game>(broken.platform);
-        brokenGame->settings = game->settings;
-        failure.fault(broken.display);
+        test::FakeGame broken(dir.path());
+        broken.game->settings = game->settings;
+        failure.fault(broken.machine.display);
         int passes = 0;
-        broken.events.onPump = [&] { ++passes; };
-        playSession(*brokenGame);
+        broken.machine.events.onPump = [&] { ++passes; };
+        playSession(*broken.game);
         EXPECT_EQ(passes, failure.passes) << failure.message;
-        EXPECT_EQ(broken.messages.shown(), std::vector<std::string>{failure.message});
-        EXPECT_FALSE(broken.display.isOpen());
-        EXPECT_TRUE(broken.display.pointerShown());
-        EXPECT_EQ(broken.music.stops(), 1);
-        EXPECT_FALSE(brokenGame->progress.canContinue);
+        EXPECT_EQ(broken.machine.messages.shown(), std::vector<std::string>{failure.message});
+        EXPECT_FALSE(broken.machine.display.isOpen());
+        EXPECT_TRUE(broken.machine.display.pointerShown());
+        EXPECT_EQ(broken.machine.music.stops(), 1);
+        EXPECT_FALSE(broken.game->progress.canContinue);
     }
 }
 

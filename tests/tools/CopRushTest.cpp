@@ -7,16 +7,6 @@
 namespace orbo {
 namespace {
 
-std::string levelBytes(std::vector<std::string> rows) {
-    rows.resize(FieldRows);
-    std::string bytes;
-    for (std::string& row : rows) {
-        row.resize(FieldColumns, '0');
-        bytes += row + "\r\n";
-    }
-    return bytes;
-}
-
 // Column 1 open from the cops' start straight down to the hero's.
 const std::vector<std::string> OpenDrop = {"", "1011111111111111", "", "", "", "", "", "", "", "", "", "", "",
                                            "", "0000000000000050"};
@@ -30,10 +20,10 @@ const std::vector<std::string> LongWayRound = {
 using CopRush = SimTest;
 
 TEST_F(CopRush, aStraightDropIsReportedAndTheRealCopsTakeNoLessThanTheBound) {
-    const auto arrival = levelcheck::copArrivalMs(levelcheck::gridOf(levelBytes(OpenDrop)));
+    const auto arrival = levelcheck::copArrivalMs(levelcheck::gridOf(levelText(OpenDrop)));
     ASSERT_TRUE(arrival.has_value());
     EXPECT_LT(*arrival, levelcheck::CopGraceMs);
-    const levelcheck::Report report = levelcheck::checkLevel(levelBytes(OpenDrop));
+    const levelcheck::Report report = levelcheck::checkLevel(levelText(OpenDrop));
     ASSERT_FALSE(report.sound());
     EXPECT_NE(report.faults.back().message.find("cops can reach the hero's start cell"), std::string::npos);
 
@@ -48,17 +38,17 @@ TEST_F(CopRush, aStraightDropIsReportedAndTheRealCopsTakeNoLessThanTheBound) {
 }
 
 TEST_F(CopRush, theLongWayRoundTakesLongEnoughAndAWallKeepsThemOut) {
-    const auto around = levelcheck::copArrivalMs(levelcheck::gridOf(levelBytes(LongWayRound)));
+    const auto around = levelcheck::copArrivalMs(levelcheck::gridOf(levelText(LongWayRound)));
     ASSERT_TRUE(around.has_value());
     EXPECT_GE(*around, levelcheck::CopGraceMs);
-    EXPECT_TRUE(levelcheck::checkLevel(levelBytes(LongWayRound)).sound());
+    EXPECT_TRUE(levelcheck::checkLevel(levelText(LongWayRound)).sound());
 
     // Faster cops make the same way a rush.
-    EXPECT_LT(*levelcheck::copArrivalMs(levelcheck::gridOf(levelBytes(LongWayRound)), 7), levelcheck::CopGraceMs);
+    EXPECT_LT(*levelcheck::copArrivalMs(levelcheck::gridOf(levelText(LongWayRound)), 7), levelcheck::CopGraceMs);
 
     auto walled = LongWayRound;
     walled[0] = CopsWalledIn;
-    EXPECT_FALSE(levelcheck::copArrivalMs(levelcheck::gridOf(levelBytes(walled))).has_value());
+    EXPECT_FALSE(levelcheck::copArrivalMs(levelcheck::gridOf(levelText(walled))).has_value());
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/common/SoundFiles.h"
-#include "tests/common/TempDir.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/TempDir.h"
 #include "tools/orbo-sim/Script.h"
 #include "tools/orbo-sim/Simulation.h"
 
@@ -26,14 +26,7 @@ protected:
     }
 
     // Rows from the top; missing rows and columns are Empty.
-    void level(int number, std::vector<std::string> rows) {
-        rows.resize(15);
-        std::ofstream out(dir.path() / "Этажи" / ("Orbo" + std::to_string(number) + ".orb"), std::ios::binary);
-        for (std::string& row : rows) {
-            row.resize(16, '0');
-            out << row << "\r\n";
-        }
-    }
+    void level(int number, const std::vector<std::string>& rows) { writeLevel(dir.path(), number, rows); }
 
     std::vector<Json> run(const std::string& script, sim::SimOptions options = {}) {
         options.dir = dir.path();

@@ -25,20 +25,11 @@ bool isAtRest(const Unit& unit) {
     return unit.x == static_cast<double>(CellWidth) * unit.col && unit.y == static_cast<double>(CellHeight) * unit.row;
 }
 
-bool Playfield::QuietDisplay::flip() {
-    clock_.sleep(FrameMs);
-    return true;
-}
-
-void Playfield::CountingSound::play(int slot) {
-    if (slot >= 0 && slot < static_cast<int>(counts.size())) ++counts[static_cast<std::size_t>(slot)];
-}
-
 Playfield::Playfield(const PlayOptions& options)
     : options_(options),
       clock_(FirstTick),
       random_(options.seed),
-      display_(clock_),
+      display_(clock_, FrameMs),
       platform_{options.dir, clock_, random_, keyboard_, display_, sound_, music_, messages_, events_},
       game_(std::make_unique<Game>(platform_)) {
     // orbo-sim's settings: sound on (the effects are counted), music off.

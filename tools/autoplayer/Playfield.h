@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/core/GameState.h"
-#include "game/fakes/Fakes.h"
+#include "game/headless/Machine.h"
 
 // The game in the middle of a level, played pass by pass on a fake machine
 // exactly as orbo-sim plays it, and saved and restored at any pass so that a
@@ -30,7 +30,7 @@ public:
     // Everything a pass reads or writes, apart from pictures.
     struct Snapshot {
         std::uint32_t tick = 0;
-        fake::SeededRandom random;
+        headless::SeededRandom random;
         GameProgress progress;
         SessionState session;
         std::array<Unit, UnitSlots> units;
@@ -39,7 +39,7 @@ public:
         std::array<HoleRecord, 256> holeTable{};
         ShotState shot;
         std::uint32_t lastKettleTick = 0;
-        std::array<int, 8> effects{};
+        headless::RecordingSound::Counts effects{};
     };
 
     // A new game at options.level, stopped where orbo-sim runs its first pass.
@@ -63,50 +63,18 @@ public:
     int effectCount(int effect) const { return sound_.counts[static_cast<std::size_t>(effect)]; }
 
 private:
-    // Draws nothing and keeps nothing, so a pass costs only the rules.
-    class QuietDisplay : public Display {
-    public:
-        explicit QuietDisplay(fake::Clock& clock) : clock_(clock) {}
-        bool open() override { return true; }
-        void close() override {}
-        std::string lastError() const override { return {}; }
-        std::unique_ptr<Surface> loadSurface(int width, int height, std::int32_t,
-                                             const std::filesystem::path&) override {
-            return std::make_unique<fake::Surface>(width, height, std::string());
-        }
-        void clearBackBuffer() override {}
-        void drawSprite(int, int, const Surface&, const Rect&) override {}
-        bool flip() override;
-        void setForeColor(std::uint32_t) override {}
-        void drawText(int, int, std::string_view) override {}
-        void drawLine(int, int, int, int) override {}
-        void setDrawWidth(int) override {}
-        void showPointer(bool) override {}
-
-    private:
-        fake::Clock& clock_;
-    };
-
-    // Counts the effects played, which is all the planner needs of them.
-    class CountingSound : public SoundDevice {
-    public:
-        bool open() override { return true; }
-        void close() override {}
-        void load(int, const std::filesystem::path&) override {}
-        void play(int slot) override;
-        std::array<int, 8> counts{};
-    };
-
     PlayOptions options_;
     // Reading the virtual clock changes nothing, so a save may read it.
-    mutable fake::Clock clock_;
-    fake::SeededRandom random_;
-    fake::Keyboard keyboard_;
-    QuietDisplay display_;
-    CountingSound sound_;
-    fake::Music music_;
-    fake::MessageBox messages_;
-    fake::EventPump events_;
+    mutable headless::VirtualClock clock_;
+    headless::SeededRandom random_;
+    headless::ScriptedKeyboard keyboard_;
+    // Draws nothing and keeps nothing, so a pass costs only the rules.
+    headless::BlindDisplay display_;
+    // Counts the effects played, which is all the planner needs of them.
+    headless::RecordingSound sound_;
+    headless::SilentMusic music_;
+    headless::MessageLog messages_;
+    headless::HookedEventPump events_;
     Platform platform_;
     std::unique_ptr<Game> game_;
     bool ready_ = false;

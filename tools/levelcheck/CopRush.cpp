@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "game/core/Level.h"
+#include "game/headless/Machine.h"
 #include "game/rules/Movement.h"
+#include "game/rules/Progression.h"
 #include "tools/levelcheck/LevelCheck.h"
-#include "tools/levelcheck/StillPlatform.h"
 
 namespace orbo::levelcheck {
 namespace {
@@ -60,7 +60,8 @@ public:
 private:
     Unit& unit() { return game_->units[static_cast<std::size_t>(Cop)]; }
 
-    StillMachine machine_;
+    // Virtual time that stands still unless the rules wait; nothing is drawn, played or read.
+    headless::Machine machine_{"."};
     std::unique_ptr<Game> game_;
 };
 

@@ -6,10 +6,10 @@
 
 #include "common/FileRead.h"
 #include "common/formats/LevelFile.h"
+#include "game/headless/Machine.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Shots.h"
 #include "tools/levelcheck/CopRush.h"
-#include "tools/levelcheck/StillPlatform.h"
 
 namespace orbo::levelcheck {
 namespace {
@@ -179,11 +179,12 @@ private:
         hero.y = static_cast<double>(CellHeight) * row;
         hero.dirX = 0;
         hero.dirY = 0;
-        hero.pose = 0;
+        hero.pose = Pose::Standing;
         return hero;
     }
 
-    StillMachine machine_;
+    // Virtual time that stands still unless the rules wait; nothing is drawn, played or read.
+    headless::Machine machine_{"."};
     std::unique_ptr<Game> game_;
     const TileMap level_;
     TileMap grid_;

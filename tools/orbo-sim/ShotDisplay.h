@@ -7,7 +7,7 @@
 
 namespace orbo::sim {
 
-// Real pixels in memory, for --shot; like the fake screen, every flip takes one
+// Real pixels in memory, for --shot; like the headless screen, every flip takes one
 // frame of virtual time.
 class ShotDisplay : public sdl::SoftwareDisplay {
 public:

@@ -1,7 +1,6 @@
 #include "tools/orbo-sim/Simulation.h"
 
 #include "game/session/Session.h"
-#include "tools/orbo-sim/BlindDisplay.h"
 #include "tools/orbo-sim/StartLevel.h"
 #include "tools/orbo-sim/Trace.h"
 
@@ -12,20 +11,14 @@ namespace {
 // the session is abandoned where it stands, as if the program were closed.
 struct ScriptMovedOn {};
 
-std::unique_ptr<Display> makeDisplay(const SimOptions& options, TickClock& clock) {
-    if (options.shot.empty()) return std::make_unique<BlindDisplay>(clock, options.frameMs);
-    return std::make_unique<ShotDisplay>(clock, options.frameMs);
-}
-
 }  // namespace
 
 Simulation::Simulation(const SimOptions& options, std::ostream& out)
     : options_(options),
       out_(out),
-      clock_(options.tick0),
-      random_(options.seed),
-      display_(makeDisplay(options, clock_)),
-      platform_{options.dir, clock_, random_, keyboard_, *display_, sound_, music_, messages_, events_},
+      machine_(options.dir, {.firstTick = options.tick0, .seed = options.seed, .frameMs = options.frameMs}),
+      shots_(options.shot.empty() ? nullptr : std::make_unique<ShotDisplay>(machine_.clock, options.frameMs)),
+      platform_(machine_.platformWith(shots_.get())),
       game_(std::make_unique<Game>(platform_)) {
     // What the main menu sets when it loads, with the command line's choices.
     game_->settings.musicOn = options.musicOn;
@@ -33,7 +26,7 @@ Simulation::Simulation(const SimOptions& options, std::ostream& out)
     game_->settings.smartCops = options.smartCops;
     game_->settings.speed = options.speed;
     game_->session.paused = false;
-    events_.onPump = [this] { beginPass(); };
+    machine_.events.onPump = [this] { beginPass(); };
 }
 
 void Simulation::run(const std::vector<Command>& script) {
@@ -58,10 +51,7 @@ void Simulation::run(const std::vector<Command>& script) {
     }
 }
 
-bool Simulation::saveShot() const {
-    const auto* shots = dynamic_cast<const ShotDisplay*>(display_.get());
-    return shots && shots->saveBmp(options_.shot);
-}
+bool Simulation::saveShot() const { return shots_ && shots_->saveBmp(options_.shot); }
 
 void Simulation::runSession(Command::Kind kind) {
     ++session_;
@@ -89,13 +79,13 @@ void Simulation::beginPass() {
     }
     --passesLeft_;
     ++pass_;
-    keyboard_.releaseAll();
-    for (const int key : keys_) keyboard_.press({key});
+    machine_.keyboard.releaseAll();
+    for (const int key : keys_) machine_.keyboard.press({key});
 }
 
 void Simulation::printLine() {
     line_.clear();
-    appendTraceLine(line_, *game_, session_, pass_, sound_.takePlayed(), messages_.takeShown());
+    appendTraceLine(line_, *game_, session_, pass_, machine_.sound.takePlayed(), machine_.messages.takeShown());
     line_ += '\n';
     out_ << line_;
     printedPass_ = pass_;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/core/GameState.h"
-#include "game/fakes/Fakes.h"
+#include "game/headless/Machine.h"
 #include "tools/orbo-sim/Script.h"
 #include "tools/orbo-sim/ShotDisplay.h"
 
@@ -48,14 +48,9 @@ private:
 
     SimOptions options_;
     std::ostream& out_;
-    fake::Clock clock_;
-    fake::SeededRandom random_;
-    fake::Keyboard keyboard_;
-    std::unique_ptr<Display> display_;
-    fake::Sound sound_;
-    fake::Music music_;
-    fake::MessageBox messages_;
-    fake::EventPump events_;
+    headless::Machine machine_;
+    // With --shot the frames are composed in memory; without, the machine's screen keeps nothing.
+    std::unique_ptr<ShotDisplay> shots_;
     Platform platform_;
     std::unique_ptr<Game> game_;
 

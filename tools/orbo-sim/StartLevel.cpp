@@ -1,6 +1,7 @@
 #include "tools/orbo-sim/StartLevel.h"
 
 #include "game/core/Level.h"
+#include "game/rules/Progression.h"
 
 namespace orbo::sim {
 

@@ -6,13 +6,13 @@
 
 namespace orbo {
 
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test (in `base`, the system's temporary folder unless
+// another is given), removed with everything in it afterwards.
 class TempDir {
 public:
-    TempDir() {
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         std::random_device seed;
-        path_ =
-            std::filesystem::temp_directory_path() / ("orbo-test-" + std::to_string(seed()) + std::to_string(seed()));
+        path_ = base / ("orbo-test-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
