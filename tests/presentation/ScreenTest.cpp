@@ -18,7 +18,6 @@ using test::rgb565;
 constexpr Rgb White{255, 255, 255};
 constexpr Rgb Grey{128, 128, 128};
 constexpr Rgb Green{0, 128, 0};
-constexpr Rgb Yellow{255, 255, 0};
 constexpr Rgb Blue{0, 0, 255};
 const Rect Cell = makeRect(0, 0, 64, 50);
 
@@ -87,34 +86,6 @@ TEST_F(ScreenTest, AFlipHandsBackTheFormerFrameAndANewScreenStartsBlack) {
 
     ASSERT_TRUE(screen.open());
     EXPECT_EQ(screen.shownPixel(100, 0), 0);
-}
-
-TEST_F(ScreenTest, UnitsLieOverTilesHigherSlotsOverLowerAndTheSeparatorUnderTheField) {
-    for (const auto& [set, colour] :
-         {std::pair<int, Rgb>{Brick, Green}, {HeroSpriteSet, Yellow}, {CopSpriteSet, Blue}}) {
-        game.spriteSets[static_cast<std::size_t>(set)].frames[0] = load(64, 50, {colour}, 64, 50);
-        ASSERT_TRUE(game.spriteSets[static_cast<std::size_t>(set)].frames[0]);
-    }
-    for (int row = 0; row < FieldRows; ++row)
-        for (int col = 0; col < FieldColumns; ++col) game.tileMap.set(col, row, Brick);
-    put(0, 128, 150);
-    put(1, 160, 150);            // half over the hero
-    Unit& free = game.units[5];  // no name: a free slot
-    free.spriteSet = HeroSpriteSet;
-    free.x = 512;
-    free.y = 300;
-
-    drawFrame(game);
-
-    const std::uint16_t tile = rgb565(Green);
-    EXPECT_EQ((std::vector{at(5, 5), at(130, 160), at(170, 160), at(200, 160), at(520, 310)}),
-              (std::vector{tile, rgb565(Yellow), rgb565(Blue), rgb565(Blue), tile}));
-    // Five pixels of light red centred on y 750, across the screen.
-    for (const int x : {0, 500, 1023}) {
-        std::vector<std::uint16_t> column;
-        for (int y = 746; y <= 754; ++y) column.push_back(at(x, y));
-        EXPECT_EQ(column, (std::vector<std::uint16_t>{tile, tile, 0xF800, 0xF800, 0xF800, 0xF800, 0xF800, 0, 0})) << x;
-    }
 }
 
 TEST(ScanCodes, TheGamesKeysSetTheirCodesInTheKeyState) {
