@@ -1,16 +1,8 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "tests/support/TempDir.h"
 #include "tools/levelcheck/LevelCheck.h"
 
 namespace orbo::levelcheck {
@@ -104,91 +96,6 @@ TEST(LevelCheck, anyBytesAtAllGiveABoundedReport) {
     const Report report = checkLevel(noise);
     EXPECT_EQ(report.faults.size(), MaxReportedFaults);
     EXPECT_GT(report.unreportedFaults, 0u);
-}
-
-// The program as a designer runs it: exit status and what it prints. A run
-// that hangs is stopped, and its status then tells so.
-std::pair<int, std::string> run(const std::string& arguments, const std::filesystem::path& folder = ".") {
-    const std::string command =
-        "cd '" + folder.string() + "' && timeout -k 5 60 '" + ORBO_LEVELCHECK + "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {-1, ""};
-    std::string output;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
-TEST(LevelCheckProgram, exitsOneWhenAnyFileIsFaultyAndSaysWhere) {
-    TempDir dir;
-    const auto write = [&](const char* name, const std::string& bytes) {
-        std::ofstream(dir.path() / name, std::ios::binary) << bytes;
-        return (dir.path() / name).string();
-    };
-    const std::string good = write("Orbo0.orb", level(KettleOnTheGround));
-    const std::string layout = write("Orbo1.orb", level(KettleOnTheGround).replace(2 * 18 + 5, 1, "7"));
-    const std::string walled = write(
-        "Orbo2.orb",
-        level({{14, ".k.H............"}, {7, "...H...###......"}, {8, "...H...#k#......"}, {9, "...H...###......"}}));
-    const std::string missing = (dir.path() / "Orbo3.orb").string();
-
-    const auto [status, output] = run("'" + good + "'");
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(output.find(good + ": sound, 1 kettle"), std::string::npos) << output;
-    const std::pair<std::string, std::string> faulty[] = {
-        {layout, ":3:6: '7' is not a tile code"},
-        {walled, ":9:9: kettle at column 8, row 8 is out of the hero's reach"},
-        {missing, ": cannot be read: No such file or directory"},
-    };
-    for (const auto& [file, fault] : faulty) {
-        const auto [faultyStatus, report] = run("'" + file + "' '" + good + "'");
-        EXPECT_EQ(faultyStatus, 1) << file;
-        EXPECT_NE(report.find(file + fault), std::string::npos) << report;
-    }
-}
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
-
-// What is no level file is reported as such, without waiting on a pipe, and
-// the files after it are still checked.
-TEST(LevelCheckProgram, refusesWhatIsNoLevelFileAndGoesOn) {
-    TempDir dir;
-    const std::string good = (dir.path() / "Orbo0.orb").string();
-    std::ofstream(good, std::ios::binary) << level(KettleOnTheGround);
-    const std::string folder = (dir.path() / "Orbo1.orb").string();
-    std::filesystem::create_directory(folder);
-    const std::string pipe = (dir.path() / "Orbo2.orb").string();
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const std::string huge = (dir.path() / "Orbo3.orb").string();
-    std::ofstream(huge, std::ios::binary) << std::string(MaxFileBytes + 1, '0');
-
-    const auto [status, output] =
-        run("'" + good + "' '" + pipe + "' '" + folder + "' /proc/self/mem '" + huge + "' '" + good + "'");
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(occurrences(output, good + ": sound, 1 kettle"), 2u) << output;
-    EXPECT_NE(output.find(folder + ": not a regular file"), std::string::npos) << output;
-    EXPECT_NE(output.find(pipe + ": not a regular file"), std::string::npos) << output;
-    EXPECT_NE(output.find("/proc/self/mem: cannot be read: Input/output error"), std::string::npos) << output;
-    EXPECT_NE(output.find(huge + ": larger than"), std::string::npos) << output;
-}
-
-TEST(LevelCheckProgram, usageErrorsExitTwoWithTheUsage) {
-    TempDir dir;
-    std::ofstream(dir.path() / "-dash.orb", std::ios::binary) << level(KettleOnTheGround);
-    const std::string good = "'" + (dir.path() / "-dash.orb").string() + "'";
-    for (const std::string& arguments : std::vector<std::string>{"", "--map", "--bogus " + good, good + " -x"}) {
-        const auto [status, output] = run(arguments);
-        EXPECT_EQ(status, 2) << arguments;
-        EXPECT_NE(output.find("usage: levelcheck"), std::string::npos) << arguments << "\n" << output;
-    }
-    // After --, a name that starts with a dash is a file.
-    const auto [status, output] = run("-- -dash.orb", dir.path());
-    EXPECT_EQ(status, 0) << output;
 }
 
 }  // namespace
