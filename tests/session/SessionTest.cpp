@@ -125,6 +125,17 @@ TEST_F(SessionTest, ScreenFailuresAreReportedOnceAndEndTheSessionInOrder) {
     }
 }
 
+// orbo --level: the file is the only level, for that session alone.
+TEST_F(SessionTest, ALevelFilePlayedAloneEndsWhenItIsCleared) {
+    const auto file = dir.path() / "Проба.orb";
+    writeFile(file, levelText({"101", "01", "", "", "", "", "", "", "", "", "", "", "", "", "005"}));
+    machine.events.onPump = [&] { machine.keyboard.press({ScanCode::Right}); };
+    playLevelFile(*game, file);
+    EXPECT_EQ(game->progress.score, 110);
+    EXPECT_EQ(game->progress.level, 0) << "no level follows";
+    EXPECT_TRUE(game->session.levelFile.empty());
+}
+
 TEST_F(SessionTest, AKeyboardThatCannotReportGivesNoCommands) {
     machine.keyboard.press({ScanCode::Escape});
     machine.keyboard.setBroken(true);
