@@ -9,6 +9,7 @@
 #include "game/render/PictureFile.h"
 #include "game/render/PresentPath.h"
 #include "game/render/ScreenScaler.h"
+#include "game/render/SoftwareDisplay.h"
 #include "tests/presentation/TestPictures.h"
 
 namespace orbo::sdl {
@@ -29,6 +30,30 @@ DrawCommand copyOf(SDL_Surface* picture, int x, int y) {
     copy.to = {x, y, picture->w, picture->h};
     copy.source = SurfaceRef(picture);
     return copy;
+}
+
+// The game draws only its straight separator, which the golden frames hold; a
+// slanted line is plotted where SDL's software renderer plots it.
+TEST(ComposingDisplay, SlantedLinesHaveTheSoftwareRenderersPixels) {
+    SoftwareDisplay screen;
+    ASSERT_TRUE(screen.open());
+    const std::tuple<int, int, int, int> lines[] = {
+        {10, 10, 300, 95}, {500, 700, 480, 20}, {-50, 400, 1100, 420}, {1000, 5, 900, 760}};
+    screen.setForeColor(0x00FFFF);
+    for (const auto& [x1, y1, x2, y2] : lines) screen.drawLine(x1, y1, x2, y2);
+    ASSERT_TRUE(screen.flip());
+
+    const UniqueSurface expected = makeSurface565(ScreenWidth, ScreenHeight);
+    const UniqueRenderer renderer(SDL_CreateSoftwareRenderer(expected.get()));
+    SDL_SetRenderDrawColor(renderer.get(), 255, 255, 0, 255);
+    for (const auto& [x1, y1, x2, y2] : lines) SDL_RenderDrawLine(renderer.get(), x1, y1, x2, y2);
+    SDL_RenderFlush(renderer.get());
+    int differing = 0;
+    for (int y = 0; y < ScreenHeight; ++y)
+        for (int x = 0; x < ScreenWidth; ++x)
+            differing += screen.shownPixel(x, y) !=
+                         static_cast<const std::uint16_t*>(expected->pixels)[y * expected->pitch / 2 + x];
+    EXPECT_EQ(differing, 0);
 }
 
 // A screen surface brought up to date by changed areas only equals one given every frame whole.

@@ -2,11 +2,10 @@
 
 #include "game/core/ScreenSize.h"
 #include "game/platform/ScanCodes.h"
-#include "game/presentation/Presentation.h"
 #include "game/render/FramePacer.h"
 #include "game/render/SoftwareDisplay.h"
-#include "tests/presentation/PresentationFixture.h"
 #include "tests/presentation/TestPictures.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {
@@ -21,15 +20,10 @@ constexpr Rgb Green{0, 128, 0};
 constexpr Rgb Blue{0, 0, 255};
 const Rect Cell = makeRect(0, 0, 64, 50);
 
-// Made before the game that draws on it.
-struct MemoryScreen {
-    sdl::SoftwareDisplay screen;
-};
-
-// The in-memory screen, read back pixel by pixel, under a game on the fake machine.
-class ScreenTest : public MemoryScreen, public PresentationTest {
+// The in-memory screen, read back pixel by pixel.
+class ScreenTest : public ::testing::Test {
 protected:
-    ScreenTest() : PresentationTest(&screen) { EXPECT_TRUE(screen.open()) << screen.lastError(); }
+    ScreenTest() { EXPECT_TRUE(screen.open()) << screen.lastError(); }
 
     // A picture file of width x height (see writeBmp) loaded at the size asked for.
     std::unique_ptr<Surface> load(int width, int height, std::initializer_list<Rgb> colours, int asWidth,
@@ -39,6 +33,9 @@ protected:
         return screen.loadSurface(asWidth, asHeight, 0, file);
     }
     std::uint16_t at(int x, int y) { return screen.readBackBuffer().at(static_cast<std::size_t>(y * ScreenWidth + x)); }
+
+    sdl::SoftwareDisplay screen;
+    TempDir dir;
     int files = 0;
 };
 
