@@ -18,7 +18,6 @@ constexpr Rgb White{255, 255, 255};
 constexpr Rgb Grey{128, 128, 128};
 constexpr Rgb Green{0, 128, 0};
 constexpr Rgb Blue{0, 0, 255};
-const Rect Cell = makeRect(0, 0, 64, 50);
 
 // The in-memory screen, read back pixel by pixel.
 class ScreenTest : public ::testing::Test {
@@ -66,23 +65,6 @@ TEST_F(ScreenTest, APictureOfAnySizeLoadsAtTheSizeAskedFor) {
     screen.drawSprite(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
     EXPECT_EQ((std::vector{at(0, 0), at(1023, 0), at(0, 767), at(1023, 767)}),
               (std::vector{rgb565({255, 0, 0}), rgb565(Green), rgb565(Blue), rgb565(Grey)}));
-}
-
-TEST_F(ScreenTest, AFlipHandsBackTheFormerFrameAndANewScreenStartsBlack) {
-    const auto grey = load(64, 50, {Grey}, 64, 50);
-    ASSERT_TRUE(grey);
-    screen.drawSprite(0, 0, *grey, Cell);
-    ASSERT_TRUE(screen.flip());
-    EXPECT_EQ(at(0, 0), 0) << "the screen showed black before";
-
-    screen.drawSprite(100, 0, *grey, Cell);
-    ASSERT_TRUE(screen.flip());
-    EXPECT_EQ(at(0, 0), rgb565(Grey)) << "the first frame is back";
-    EXPECT_EQ(at(100, 0), 0);
-    EXPECT_EQ(screen.shownPixel(100, 0), rgb565(Grey));
-
-    ASSERT_TRUE(screen.open());
-    EXPECT_EQ(screen.shownPixel(100, 0), 0);
 }
 
 TEST(ScanCodes, TheGamesKeysSetTheirCodesInTheKeyState) {
