@@ -107,7 +107,7 @@ TEST_F(FrameTest, UnitsLieOverTheTilesInSlotOrderShowingTheirPoseAndPhase) {
     const auto& blits = machine.display.backBuffer().blits;
     ASSERT_EQ(blits.size(), 240u + 3u);
     EXPECT_EQ(std::vector(blits.begin() + 240, blits.end()),
-              (std::vector<test::FakeDisplay::Placed>{
+              (std::vector<test::FakeDisplay::Blit>{
                   {64, 700, "7:1"}, {100, 0, "8:0"}, {66, 50, "8:" + std::to_string(Pose::Climbing)}}));
 }
 
@@ -120,7 +120,7 @@ TEST_F(FrameTest, SeventeenPicturesSlideFromTheLevelLeftToTheLevelEntered) {
     for (int picture = 0; picture < 17; ++picture) {
         std::vector<int> brickRows;
         for (const auto& blit : frames[static_cast<std::size_t>(picture)].blits)
-            if (blit.what == "1:0" && blit.x == 0) brickRows.push_back(blit.y / 50);
+            if (blit.file == "1:0" && blit.x == 0) brickRows.push_back(blit.y / 50);
         // The strip moves down a row a picture, so the brick does, until it leaves the screen.
         EXPECT_EQ(brickRows, picture < FieldRows ? std::vector<int>{picture} : std::vector<int>{})
             << "picture " << picture;

@@ -7,19 +7,19 @@
 
 namespace orbo::test {
 
-// A headless screen that keeps what each shown frame held, so a test can read
-// it back, and acts out the failures a real screen has.
+// A headless screen that keeps the pictures each shown frame held, so a test
+// can read them back, and acts out the failures a real screen has.
 class FakeDisplay : public headless::BlindDisplay {
 public:
-    struct Placed {
+    // A picture's file where it was drawn.
+    struct Blit {
         int x;
         int y;
-        std::string what;  // a picture's file, or a text
-        bool operator==(const Placed&) const = default;
+        std::string file;
+        bool operator==(const Blit&) const = default;
     };
     struct Frame {
-        std::vector<Placed> blits;
-        std::vector<Placed> texts;
+        std::vector<Blit> blits;
     };
 
     explicit FakeDisplay(TickClock& clock, std::uint32_t frameMs = 16) : BlindDisplay(clock, frameMs) {}
@@ -32,7 +32,6 @@ public:
     void clearBackBuffer() override { back_ = {}; }
     void drawSprite(int x, int y, const Surface& source, const Rect& sourceArea) override;
     bool flip() override;
-    void drawText(int x, int y, std::string_view utf8) override { back_.texts.push_back({x, y, std::string(utf8)}); }
     void showPointer(bool shown) override { pointerShown_ = shown; }
 
     // Failures to act out.
