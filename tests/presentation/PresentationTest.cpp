@@ -14,17 +14,12 @@ namespace {
 // A game on the fake machine, in a program folder of its own.
 class PresentationTest : public ::testing::Test {
 protected:
-    PresentationTest() {
-        game.settings.soundOn = true;
-        game.progress.lives = 10.0f;
-    }
+    PresentationTest() { game.settings.soundOn = true; }
 
     Unit& put(int slot, double x, double y) {
         Unit& unit = game.units[static_cast<std::size_t>(slot)];
         unit.kind = slot == HeroSlot ? UnitKind::Hero : UnitKind::Cop;
         unit.spriteSet = slot == HeroSlot ? HeroSpriteSet : CopSpriteSet;
-        unit.col = static_cast<int>(x / 64);
-        unit.row = static_cast<int>(y / 50);
         unit.x = x;
         unit.y = y;
         return unit;
