@@ -63,9 +63,8 @@ private:
         for (const Move move : AllMoves) {
             field_.restore(guessed);
             if (!playMove(field_, move, foreseen_).done) continue;
-            const auto visited = visits_.find(placeOf(field_.game()));
-            const double outlook = this->outlook(novice_.lookAhead - 1) +
-                                   (visited == visits_.end() ? 0.0 : VisitWeight * visited->second);
+            const double penalty = visitPenalty();  // before the look-ahead moves the hero on
+            const double outlook = this->outlook(novice_.lookAhead - 1) + penalty;
             if (outlook < bestOutlook) {
                 bestOutlook = outlook;
                 best = move;
@@ -76,10 +75,19 @@ private:
         return best;
     }
 
-    // The best judgement of the game `depth` moves on, or sooner where it ends.
+    // Paid for going back to where the novice has already stood, with as many
+    // kettles left; never for clearing the level, which starts the next one.
+    double visitPenalty() const {
+        if (levelCleared(field_)) return 0.0;
+        const auto visited = visits_.find(placeOf(field_.game()));
+        return visited == visits_.end() ? 0.0 : VisitWeight * visited->second;
+    }
+
+    // The best judgement of the game `depth` moves on, or sooner where it ends;
+    // the sooner a level is cleared the better.
     double outlook(int depth) {
         const Game& game = field_.game();
-        if (levelCleared(field_)) return ClearedOutlook;
+        if (levelCleared(field_)) return ClearedOutlook - depth;
         const double now = judge(game, 0, livesLost());
         if (depth == 0 || game.session.quit || livesLost() > result_.livesLost) return now;
         const Playfield::Snapshot here = field_.save();
