@@ -164,10 +164,10 @@ TEST(AutoplayerTable, sumsUpBothPlayersAndAddsDangerToLength) {
         {1, "second", {none}, {none}, {}, {}},
     };
     const std::string table = autoplay::levelsTable(levels, "the command");
-    // Danger (30 + 4 x 10 + 8) / 4, length 16 ms x (1000 + 3000 + 500) / 3.
+    // Danger (30 + 4 x 10 + 8) / 4, length 16 ms x (1000 + 3000 + 500 + 15000) / 4.
     for (const char* row :
-         {"| 0 | first | 43.5 | 19.5 | 24.0 | 2000 | 1 | 3 | 2 | 500 (1 of 2) | 2 | 0 | 1 | 1 | 3 | 7 | 0 | 1 | 1 |",
-          "| 1 | second | 0.0 | 0.0 | 0.0 | not cleared | – | – | – | not cleared |", "`the command`"})
+         {"| 0 | first | 97.5 | 19.5 | 78.0 | 2000 | 1 | 3 | 2 | 500 (1 of 2) | 2 | 0 | 1 | 1 | 3 | 7 | 0 | 1 | 1 |",
+          "| 1 | second | 240.0 | 0.0 | 240.0 | not cleared | – | – | – | not cleared |", "`the command`"})
         EXPECT_NE(table.find(row), std::string::npos) << table;
 }
 

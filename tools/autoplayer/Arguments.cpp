@@ -8,11 +8,12 @@ namespace orbo::autoplay {
 const char* const Usage =
     "usage: orbo-autoplayer --dir DIR [--level N] [--cops dumb|smart|both] [--seed N] [--speed N]\n"
     "                       [--width N] [--record FOLDER] [--table FILE --ideas FILE [--seeds N]]\n"
-    "       orbo-autoplayer --dir DIR --novice [--level N] [--cops dumb|smart|both] [--seeds N]\n"
+    "       orbo-autoplayer --dir DIR --novice [--level N] [--cops dumb|smart|both] [--seed N]\n"
     "Plans every level of DIR/Этажи (or level N) against dumb and smart cops and prints each\n"
     "winning script, or writes it to FOLDER/OrboN.txt (dumb cops) and FOLDER/OrboN.smart.txt.\n"
-    "--table also plays N seeds (3) with the planner and with a weaker player, and writes the\n"
-    "figures as a Markdown table; --novice only plays the weaker player and prints its games.\n"
+    "--table also plays N seeds (3) with the planner and 8 games with a weaker player against\n"
+    "each kind of cops, and writes the figures as a Markdown table; --novice only plays the\n"
+    "weaker player's games and prints them.\n"
     "Exit status: 0 every level cleared and every file written, 1 a level not cleared or a file\n"
     "not written, 2 a bad option or a level that does not exist.\n";
 

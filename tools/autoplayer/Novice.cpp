@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 #include <map>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -18,6 +17,10 @@ constexpr double ClearedOutlook = -1.0e12;
 // Each earlier decision taken on the same cell with the same kettles left makes
 // it look this much worse, so that the novice does not pace to and fro forever.
 constexpr double VisitWeight = 8.0;
+
+// The novice's guesses of the coin tosses: a generator of their own for every
+// decision, seeded apart from those of the other seeds' games.
+constexpr std::uint32_t GuessesPerSeed = 7919;
 
 using Place = std::tuple<int, int, int>;  // the hero's column and row, kettles left
 
@@ -56,7 +59,7 @@ private:
     Move choose() {
         const Playfield::Snapshot now = field_.save();
         Playfield::Snapshot guessed = now;
-        guessed.random = fake::SeededRandom(field_.options().seed * 7919u + decisions_++);
+        guessed.random = fake::SeededRandom(field_.options().seed * GuessesPerSeed + decisions_++);
         ++visits_[placeOf(field_.game())];
         Move best = Move::Wait;
         double bestOutlook = std::numeric_limits<double>::max();

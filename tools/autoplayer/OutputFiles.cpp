@@ -22,7 +22,7 @@ WriteResult failed(const std::filesystem::path& path, int error) {
 
 // A new, empty file of its own beside `file`, named after it.
 std::pair<UniqueFd, std::filesystem::path> temporaryBeside(const std::filesystem::path& file) {
-    std::string name = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
+    const std::string name = (file.parent_path() / ("." + file.filename().string() + ".XXXXXX")).string();
     std::vector<char> buffer(name.begin(), name.end());
     buffer.push_back('\0');
     UniqueFd fd(::mkstemp(buffer.data()));

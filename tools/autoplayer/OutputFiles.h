@@ -14,7 +14,8 @@ struct WriteResult {
 };
 
 // Makes the folder, and those above it, where missing, and proves that a file
-// can be written there: hours of planning should not end in a failed write.
+// can be written there (an empty path is the working folder): a long run of
+// planning should not end in a failed write.
 WriteResult prepareFolder(const std::filesystem::path& folder);
 
 // Writes the text to a new file beside `file` that then takes its name, so that

@@ -1,8 +1,8 @@
 #include "tools/autoplayer/Table.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
 namespace orbo::autoplay {
@@ -63,17 +63,17 @@ double danger(const LevelFigures& level) {
     return static_cast<double>(points) / static_cast<double>(games);
 }
 
-// Seconds of play the planner needs, over every game it cleared.
+// Seconds of play the planner needs, over all its games; one it did not clear
+// counts as long as the weaker player plays before it gives up.
 double length(const LevelFigures& level) {
     int passes = 0;
-    int cleared = 0;
+    int games = 0;
     for (const auto* plans : {&level.dumb, &level.smart})
-        for (const Plan& plan : *plans)
-            if (plan.cleared) {
-                passes += plan.figures.passes;
-                ++cleared;
-            }
-    return cleared > 0 ? SecondsPerPass * passes / cleared : 0.0;
+        for (const Plan& plan : *plans) {
+            passes += plan.cleared ? plan.figures.passes : NoviceOptions{}.maxPasses;
+            ++games;
+        }
+    return games > 0 ? SecondsPerPass * passes / games : 0.0;
 }
 
 std::string plannerCells(const PlannerSummary& summary, std::size_t tries) {
@@ -92,9 +92,9 @@ std::string noviceCells(const NoviceSummary& summary) {
 }
 
 std::string oneDecimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(1) << value;
+    return text.str();
 }
 
 }  // namespace
@@ -135,7 +135,8 @@ std::string levelsTable(const std::vector<LevelFigures>& levels, const std::stri
          << "order. The danger is the mean points a deliberately weaker player scores in a game (" << LifePoints
          << " for every\nlife lost, " << FailurePoints
          << " for a level not cleared, 1 for every close call), the length the seconds the\n"
-            "automatic player needs to clear the level.\n\n"
+            "automatic player needs to clear the level (a game it does not clear counts as "
+         << SecondsPerPass * NoviceOptions{}.maxPasses << " s).\n\n"
          << "The automatic player (`tools/autoplayer`) plays every level through the real rules at speed 2, "
             "with\n"
          << seeds << " seeds against dumb and " << seeds

@@ -79,11 +79,11 @@ void playNovice(const Arguments& arguments, const std::vector<int>& levels) {
 
 // Makes the folders the replays and the table go to; the failure, if any.
 std::optional<std::string> prepareOutputs(const Arguments& arguments) {
-    for (const std::filesystem::path& folder :
-         {std::filesystem::path(arguments.record), std::filesystem::path(arguments.table).parent_path()}) {
-        if (folder.empty()) continue;
+    std::vector<std::filesystem::path> folders;
+    if (!arguments.record.empty()) folders.emplace_back(arguments.record);
+    if (!arguments.table.empty()) folders.push_back(std::filesystem::path(arguments.table).parent_path());
+    for (const std::filesystem::path& folder : folders)
         if (const WriteResult ready = prepareFolder(folder); !ready.written) return ready.failure;
-    }
     return std::nullopt;
 }
 
