@@ -196,13 +196,16 @@ private:
     std::vector<std::string> shown_;
 };
 
-// Runs an optional hook each time the game lets messages through.
+// Runs an optional hook each time the game lets messages through, then reports
+// the window events the hook (or a test) left pending.
 class EventPump : public orbo::EventPump {
 public:
-    void pumpMessages() override {
+    WindowEvents pumpMessages() override {
         if (onPump) onPump();
+        return std::exchange(pending, {});
     }
     std::function<void()> onPump;
+    WindowEvents pending;
 };
 
 // A complete fake machine for a program folder.

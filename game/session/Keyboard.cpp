@@ -14,15 +14,6 @@ constexpr int HelpLineHeight = 20;
 
 enum class Scan { Continue, Stop };
 
-void saveAndLeave(Game& game) {
-    GameProgress& progress = game.progress;
-    progress.savedLives = progress.lives;
-    progress.savedScore = progress.score;
-    progress.savedLevel = progress.level;
-    progress.canContinue = true;
-    game.session.quit = true;
-}
-
 void steerHero(Game& game, int dirX, int dirY) {
     Unit& hero = game.units[HeroSlot];
     hero.dirX = dirX;
@@ -58,6 +49,15 @@ Scan runCommand(Game& game, int key) {
 }
 
 }  // namespace
+
+void saveAndLeave(Game& game) {
+    GameProgress& progress = game.progress;
+    progress.savedLives = progress.lives;
+    progress.savedScore = progress.score;
+    progress.savedLevel = progress.level;
+    progress.canContinue = true;
+    game.session.quit = true;
+}
 
 void handleKeyboard(Game& game) {
     KeyState keys{};

@@ -18,6 +18,9 @@ inline constexpr std::array<const char*, 9> HelpLines = {
     "r-новый игрок",
 };
 
+// What Esc does: keeps the game to be continued from the menu and ends the session.
+void saveAndLeave(Game& game);
+
 // Reads the keyboard once and carries out the commands of the keys held down.
 void handleKeyboard(Game& game);
 

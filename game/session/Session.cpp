@@ -70,7 +70,7 @@ void runKettleTimer(Game& game) {
 
 void playPass(Game& game) {
     Platform& platform = game.platform;
-    platform.events.pumpMessages();
+    const WindowEvents window = platform.events.pumpMessages();
     runKettleTimer(game);
     if (game.settings.musicOn && !platform.music.isPlaying()) playMusic(game, program_files::tuneName());
     if (!game.session.paused) {
@@ -81,7 +81,16 @@ void playPass(Game& game) {
     // The hero's kettle may clear the level: the scroll has shown the change and this frame stays dark.
     if (!updatePoses(game)) drawFrame(game);
     if (game.session.paused) platform.display.drawText(300, 330, PauseText);
+    // Closing the window is Esc, read where Esc is: first in the key scan, which
+    // then goes on as it does after Esc. Esc also lifts a pause.
+    if (window.closeRequested) {
+        saveAndLeave(game);
+        game.session.paused = false;
+    }
     handleKeyboard(game);
+    // The pause of p, set after the scan: a key still latched from before the
+    // focus left must not lift it at once.
+    if (window.focusLost) game.session.paused = true;
     flipScreen(game);
     platform.display.clearBackBuffer();
 }

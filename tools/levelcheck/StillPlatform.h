@@ -77,7 +77,7 @@ public:
 
 class NoEvents : public EventPump {
 public:
-    void pumpMessages() override {}
+    WindowEvents pumpMessages() override { return {}; }
 };
 
 struct StillMachine {
