@@ -57,6 +57,7 @@ int main(int argc, char* argv[]) {
     orbo::sdl::RealPlatform machine(
         programDir, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
         orbo::showSessionMessage);
+    machine.screen().setFullscreen(wanted.fullscreen);
     const auto game = std::make_unique<orbo::Game>(machine.platform());
     if (wanted.levelFile) {
         playLevelAlone(*game, programDir, *wanted.levelFile);
