@@ -1,5 +1,6 @@
 #include "game/platform/WindowDisplay.h"
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <thread>
@@ -135,7 +136,16 @@ bool WindowDisplay::flip() {
 void WindowDisplay::setFullscreen(bool fullscreen) {
     if (fullscreen == fullscreen_) return;
     SDL_Window* window = window_.get();
-    if (window && fullscreen) SDL_GetWindowSize(window, &windowedWidth_, &windowedHeight_);
+    if (window && fullscreen) {
+        SDL_GetWindowSize(window, &windowedWidth_, &windowedHeight_);
+        // Covering the screen first, as a window opened full screen does, also
+        // where no window manager makes it full screen.
+        SDL_Rect screen{};
+        if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &screen) == 0) {
+            SDL_SetWindowPosition(window, screen.x, screen.y);
+            SDL_SetWindowSize(window, screen.w, screen.h);
+        }
+    }
     if (window && SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
         std::cerr << "orbo: cannot switch the play screen " << (fullscreen ? "to full screen" : "to a window")
                   << ": " << SDL_GetError() << '\n';
