@@ -1,7 +1,11 @@
 #include "common/GraphicalDisplay.h"
 
+#include <cstdarg>
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <wayland-client.h>
+#include <xcb/xcb.h>
 
 namespace orbo {
 
@@ -17,9 +21,53 @@ bool hasGraphicalDisplay(const EnvironmentLookup& lookup) {
     return platform.find("xcb") == std::string_view::npos && platform.find("wayland") == std::string_view::npos;
 }
 
+namespace {
+
+bool xServerAnswers(const char* display) {
+    xcb_connection_t* connection = xcb_connect(display, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
+// The Wayland library's own complaints would stand before our one line.
+void ignoreWaylandLog(const char*, va_list) {}
+
+bool waylandAnswers(const char* display) {
+    wl_log_set_handler_client(ignoreWaylandLog);
+    wl_display* connection = wl_display_connect(display);
+    if (connection) wl_display_disconnect(connection);
+    return connection != nullptr;
+}
+
+}  // namespace
+
+std::string silentDisplays(const EnvironmentLookup& lookup) {
+    const char* platform = lookup("QT_QPA_PLATFORM");
+    const std::string_view chosen = platform ? platform : "";
+    if (!chosen.empty() && chosen.find("xcb") == std::string_view::npos &&
+        chosen.find("wayland") == std::string_view::npos)
+        return {};
+    const char* x = lookup("DISPLAY");
+    const char* wayland = lookup("WAYLAND_DISPLAY");
+    const bool xNamed = x && *x;
+    const bool waylandNamed = wayland && *wayland;
+    if ((xNamed && xServerAnswers(x)) || (waylandNamed && waylandAnswers(wayland))) return {};
+    std::string silent;
+    if (xNamed) silent = "DISPLAY " + std::string(x);
+    if (waylandNamed) silent += (silent.empty() ? "" : " or ") + ("WAYLAND_DISPLAY " + std::string(wayland));
+    return silent;
+}
+
 bool checkGraphicalDisplay(std::string_view program) {
-    if (hasGraphicalDisplay([](const char* name) { return std::getenv(name); })) return true;
-    std::cerr << program << ": " << NoDisplayText << '\n';
+    const EnvironmentLookup environment = [](const char* name) { return std::getenv(name); };
+    if (!hasGraphicalDisplay(environment)) {
+        std::cerr << program << ": " << NoDisplayText << '\n';
+        return false;
+    }
+    const std::string silent = silentDisplays(environment);
+    if (silent.empty()) return true;
+    std::cerr << program << ": " << NoDisplayText << " (no answer from " << silent << ")\n";
     return false;
 }
 
