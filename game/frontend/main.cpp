@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "common/FileSizeLimit.h"
 #include "common/GraphicalDisplay.h"
@@ -10,6 +11,7 @@
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MainMenu.h"
+#include "game/frontend/MenuPad.h"
 #include "game/frontend/PictureFiles.h"
 #include "game/frontend/SessionMessages.h"
 #include "game/platform/RealPlatform.h"
@@ -64,7 +66,13 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    orbo::MainMenu menu(*game, programDir, orbo::playSession);
+    std::optional<orbo::MenuPad> pad;
+    orbo::MainMenu menu(*game, programDir, [&pad](orbo::Game& played) {
+        if (pad) pad->suspend();
+        orbo::playSession(played);
+        if (pad) pad->resume();
+    });
+    pad.emplace(&menu);
     menu.show();
     return app.exec();
 }

@@ -16,15 +16,22 @@ PadReading readPad(SDL_GameController* controller) {
 }  // namespace
 
 bool SdlPads::start() {
-    if (lease_) return lease_->ok();
-    // SDL would drop a pad's events while the play window is in the background,
-    // and a button let go meanwhile would stay held; the keyboard leaves the pads
-    // out while the window has no focus instead.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    lease_.emplace(SDL_INIT_GAMECONTROLLER);
+    if (!lease_) {
+        // SDL would drop a pad's events while the play window is in the
+        // background, and a button let go meanwhile would stay held; the
+        // keyboard leaves the pads out while the window has no focus instead.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        lease_.emplace(SDL_INIT_GAMECONTROLLER);
+    }
     if (!lease_->ok()) return false;
+    // Pads may have come and gone while another reader had SDL's events.
+    closeDetached();
     for (int index = 0; index < SDL_NumJoysticks(); ++index) open(index);
     return true;
+}
+
+void SdlPads::closeDetached() {
+    std::erase_if(pads_, [](const auto& pad) { return !SDL_GameControllerGetAttached(pad.second.controller.get()); });
 }
 
 void SdlPads::open(int deviceIndex) {
@@ -43,7 +50,7 @@ void SdlPads::handle(const SDL_Event& event) {
 
 void SdlPads::press(std::span<std::uint8_t, SDL_NUM_SCANCODES> held) {
     // A pad pulled out whose event went elsewhere is closed here.
-    std::erase_if(pads_, [](const auto& pad) { return !SDL_GameControllerGetAttached(pad.second.controller.get()); });
+    closeDetached();
     for (auto& [id, pad] : pads_) pad.keys.press(readPad(pad.controller.get()), held);
 }
 

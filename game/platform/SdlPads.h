@@ -17,8 +17,9 @@ namespace orbo::sdl {
 // as they go. Events about a pad that was never opened are ignored.
 class SdlPads {
 public:
-    // Starts SDL's game controller subsystem and opens the pads already plugged
-    // in; false where SDL cannot, and then no pad is ever read.
+    // Starts SDL's game controller subsystem (once), opens the pads plugged in
+    // and closes those pulled out; false where SDL cannot, and then no pad is
+    // ever read.
     bool start();
     bool started() const { return lease_ && lease_->ok(); }
     // Opens an added pad and closes a removed one; other events are not the pads'.
@@ -36,6 +37,7 @@ private:
         PadKeys keys;
     };
     void open(int deviceIndex);
+    void closeDetached();
 
     std::optional<SubsystemLease> lease_;
     std::map<SDL_JoystickID, Pad> pads_;  // after the lease: closed first, while SDL still runs
