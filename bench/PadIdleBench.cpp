@@ -3,10 +3,10 @@
 // session on the real play window, paused. Prints two tab-separated lines of
 // "what<TAB>percent of a core". Needs an X display.
 // Usage: orbo_bench_pad BIN_DIR SECONDS
+#include <SDL.h>
 #include <sys/resource.h>
 #include <QApplication>
 #include <QTimer>
-#include <SDL.h>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -23,7 +23,9 @@ using Clock = std::chrono::steady_clock;
 double processorSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 

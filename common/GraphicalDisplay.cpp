@@ -1,11 +1,11 @@
 #include "common/GraphicalDisplay.h"
 
+#include <wayland-client.h>
+#include <xcb/xcb.h>
 #include <cstdarg>
 #include <cstdlib>
 #include <iostream>
 #include <string>
-#include <wayland-client.h>
-#include <xcb/xcb.h>
 
 namespace orbo {
 

@@ -6,7 +6,9 @@
 namespace orbo {
 namespace {
 
-CommandLine refused(const QString& why) { return {.levelFile = {}, .fullscreen = true, .output = why + u'\n', .exitStatus = 2}; }
+CommandLine refused(const QString& why) {
+    return {.levelFile = {}, .fullscreen = true, .output = why + u'\n', .exitStatus = 2};
+}
 
 }  // namespace
 
@@ -22,7 +24,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(level);
     const QCommandLineOption window(QStringLiteral("window"),
                                     QStringLiteral("Игра в окне; Alt+Enter или F11 переключают во время игры."));
-    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"), QStringLiteral("Игра на весь экран (так и без параметров)."));
+    const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
+                                        QStringLiteral("Игра на весь экран (так и без параметров)."));
     parser.addOptions({window, fullscreen});
 
     if (!parser.parse(arguments)) return refused(parser.errorText());

@@ -147,8 +147,8 @@ void WindowDisplay::setFullscreen(bool fullscreen) {
         }
     }
     if (window && SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-        std::cerr << "orbo: cannot switch the play screen " << (fullscreen ? "to full screen" : "to a window")
-                  << ": " << SDL_GetError() << '\n';
+        std::cerr << "orbo: cannot switch the play screen " << (fullscreen ? "to full screen" : "to a window") << ": "
+                  << SDL_GetError() << '\n';
         return;
     }
     fullscreen_ = fullscreen;

@@ -18,8 +18,8 @@
 
 #include "game/fakes/Fakes.h"
 #include "game/frontend/MainMenu.h"
-#include "game/frontend/MenuPad.h"
 #include "game/frontend/MenuMessages.h"
+#include "game/frontend/MenuPad.h"
 #include "game/frontend/OptionsDialog.h"
 #include "game/frontend/PictureFiles.h"
 #include "tests/common/TempDir.h"

@@ -65,7 +65,8 @@ protected:
         const auto bin = executableFolder();
         if (!std::getenv("DISPLAY") || !std::filesystem::is_directory(bin / "графика"))
             GTEST_SKIP() << "no X display or no pictures beside the test";
-        for (const char* folder : {"графика", "звуки"}) std::filesystem::create_directory_symlink(bin / folder, dir.path() / folder);
+        for (const char* folder : {"графика", "звуки"})
+            std::filesystem::create_directory_symlink(bin / folder, dir.path() / folder);
         std::filesystem::create_directory(dir.path() / "Этажи");
         std::ofstream level(dir.path() / "Этажи" / "Orbo0.orb", std::ios::binary);
         for (int row = 0; row < 15; ++row)
@@ -95,7 +96,7 @@ protected:
     RecordingKeyboard recorder{keyboard};
     WindowDisplay display;
     SdlEventPump events{nullptr};
-    Platform platform{dir.path(),   machine.clock, machine.random,   recorder, display,
+    Platform platform{dir.path(),    machine.clock, machine.random,   recorder, display,
                       machine.sound, machine.music, machine.messages, events};
     Game game{platform};
     int pass = 0;

@@ -174,13 +174,15 @@ TEST_F(SessionTest, ClosingThePlayWindowLeavesExactlyAsEscDoes) {
                     if (++pass == 2 && pausedBefore) machine.keyboard.press({ScanCode::P});
                     if (pass != 4 && pass < 50) return;
                     for (const int key : held) machine.keyboard.press({key});
-                    if (byClose && pass == 4) machine.events.pending.closeRequested = true;
-                    else machine.keyboard.press({ScanCode::Escape});
+                    if (byClose && pass == 4)
+                        machine.events.pending.closeRequested = true;
+                    else
+                        machine.keyboard.press({ScanCode::Escape});
                 };
                 playSession(*game);
                 const Unit& hero = game->units[HeroSlot];
-                return std::tuple{pass, game->progress.canContinue, game->session.paused, hero.dirX, hero.pose,
-                                  game->shot.direction};
+                return std::tuple{pass,      game->progress.canContinue, game->session.paused, hero.dirX,
+                                  hero.pose, game->shot.direction};
             };
             EXPECT_EQ(play(true), play(false)) << held.size() << " keys, paused " << pausedBefore;
         }
