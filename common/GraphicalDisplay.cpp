@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 
 namespace orbo {
@@ -23,11 +24,19 @@ bool hasGraphicalDisplay(const EnvironmentLookup& lookup) {
 
 namespace {
 
+struct XDisconnect {
+    void operator()(xcb_connection_t* connection) const { xcb_disconnect(connection); }
+};
+
+// Kept until the program ends: an X server left without clients resets itself,
+// and would refuse the toolkit's own connection meanwhile.
+std::unique_ptr<xcb_connection_t, XDisconnect> keptXConnection;
+
 bool xServerAnswers(const char* display) {
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
+    std::unique_ptr<xcb_connection_t, XDisconnect> connection(xcb_connect(display, nullptr));
+    if (xcb_connection_has_error(connection.get()) != 0) return false;
+    keptXConnection = std::move(connection);
+    return true;
 }
 
 // The Wayland library's own complaints would stand before our one line.

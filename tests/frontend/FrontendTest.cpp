@@ -23,6 +23,7 @@
 #include "game/frontend/OptionsDialog.h"
 #include "game/frontend/PictureFiles.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/VirtualPad.h"
 
 namespace orbo::test {
 namespace {
@@ -156,41 +157,26 @@ void withOptions(MainMenu& menu, const std::function<void(OptionsDialog&)>& act)
     QVERIFY2(acted, "the options dialog did not come up");
 }
 
-// A virtual pad (SDL's, no hardware) plugged in, on which buttons are tapped
-// between two readings of the menu's pad.
-class VirtualPad {
+// A virtual pad plugged in, on which buttons are tapped between two readings of
+// the menu's pad.
+class TappedPad {
 public:
-    explicit VirtualPad(MenuPad& reader) : reader_(reader) {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        index_ = SDL_JoystickAttachVirtualEx(&desc);
-        joystick_ = SDL_JoystickOpen(index_);
-        if (!joystick_) qFatal("FrontendTest.cpp: no virtual pad: %s", SDL_GetError());
+    explicit TappedPad(MenuPad& reader) : reader_(reader) {
+        if (!pad_.attached()) qFatal("FrontendTest.cpp: no virtual pad: %s", SDL_GetError());
         reader_.poll();  // opens it
     }
-    ~VirtualPad() {
-        SDL_JoystickClose(joystick_);
-        SDL_JoystickDetachVirtual(index_);
-    }
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
-
     void tap(std::initializer_list<SDL_GameControllerButton> buttons) {
         for (const SDL_GameControllerButton button : buttons) {
-            SDL_JoystickSetVirtualButton(joystick_, button, 1);
+            pad_.hold(button, true);
             reader_.poll();
-            SDL_JoystickSetVirtualButton(joystick_, button, 0);
+            pad_.hold(button, false);
             reader_.poll();
         }
     }
 
 private:
     MenuPad& reader_;
-    int index_;
-    SDL_Joystick* joystick_;
+    VirtualPad pad_;
 };
 
 QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
@@ -496,7 +482,7 @@ void FrontendTest::aPadMovesThroughTheMenuAndStartsAGame() {
     menu->show();
     QApplication::setActiveWindow(menu.get());
     MenuPad reader(menu.get());
-    VirtualPad pad(reader);
+    TappedPad pad(reader);
     const auto down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
     const auto up = SDL_CONTROLLER_BUTTON_DPAD_UP;
     QCOMPARE(focusName(), QStringLiteral("newGameButton"));
@@ -517,7 +503,7 @@ void FrontendTest::aPadSetsTheOptionsAndClosesTheDialog() {
     MenuWorld world;
     auto menu = world.makeMenu();
     MenuPad reader(menu.get());
-    VirtualPad pad(reader);
+    TappedPad pad(reader);
     const auto down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
     const auto right = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
     const auto a = SDL_CONTROLLER_BUTTON_A;

@@ -33,6 +33,7 @@ waitFor 20 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")"
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
+waitFor 20 eval 'wmctrl -m >/dev/null 2>&1' || fail "openbox did not start"
 
 # The id of the program's window with exactly this title, once it is shown.
 windowTitled() {
@@ -144,6 +145,9 @@ sleep 1
 wmctrl -i -c "$play"
 waitFor 20 eval '! windowTitled Orbo >/dev/null' || fail "the close box did not end the session"
 kill -0 "$orbo" 2>/dev/null || fail "the close box ended the program"
-xdotool mousemove --window "$menu" 275 129 click 1 # "Продолжить Игру"
-waitFor 60 windowTitled "Orbo" >/dev/null || fail "\"Продолжить Игру\" was not enabled after the close box"
-exit 0
+xdotool windowmove "$menu" 100 100
+for ((attempt = 0; attempt < 10; ++attempt)); do
+    xdotool mousemove --window "$menu" 275 129 click 1 # "Продолжить Игру"
+    waitFor 3 windowTitled "Orbo" >/dev/null && exit 0
+done
+fail "\"Продолжить Игру\" was not enabled after the close box"

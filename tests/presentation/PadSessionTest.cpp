@@ -12,9 +12,12 @@
 #include "game/platform/SdlEventPump.h"
 #include "game/session/Session.h"
 #include "tests/common/TempDir.h"
+#include "tests/common/VirtualPad.h"
 
 namespace orbo::sdl {
 namespace {
+
+using test::VirtualPad;
 
 // The keys the session read, pass by pass.
 class RecordingKeyboard : public KeyboardDevice {
@@ -29,32 +32,6 @@ public:
 
 private:
     SdlKeyboard& keyboard_;
-};
-
-// SDL's virtual pad, plugged in while it lives.
-class VirtualPad {
-public:
-    VirtualPad() {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        index_ = SDL_JoystickAttachVirtualEx(&desc);
-        joystick_ = SDL_JoystickOpen(index_);
-    }
-    ~VirtualPad() {
-        SDL_JoystickClose(joystick_);
-        SDL_JoystickDetachVirtual(index_);
-    }
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
-    bool attached() const { return joystick_ != nullptr; }
-    void hold(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(joystick_, button, down); }
-
-private:
-    int index_;
-    SDL_Joystick* joystick_;
 };
 
 // The real play window, keyboard, pads and event pump on a virtual clock, in a

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <memory>
 #include <vector>
 
 #include "game/platform/PadKeys.h"
 #include "game/platform/SdlPads.h"
+#include "tests/common/VirtualPad.h"
 
 namespace orbo::sdl {
 namespace {
+
+using test::VirtualPad;
 
 using Held = std::array<std::uint8_t, SDL_NUM_SCANCODES>;
 
@@ -80,23 +84,6 @@ TEST(PadKeys, AControlPressedFromTheStartCountsOnlyOnceSeenAtRest) {
 // SDL's virtual joysticks stand in for pads; no display is needed.
 class VirtualPads : public ::testing::Test {
 protected:
-    int attach(int buttons, Sint16 restingAxis = 0) {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = static_cast<Uint16>(buttons);
-        desc.name = "virtual pad";
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        if (index >= 0 && restingAxis != 0) {
-            SDL_Joystick* joystick = SDL_JoystickOpen(index);
-            for (int axis = 0; axis < SDL_CONTROLLER_AXIS_MAX; ++axis)
-                SDL_JoystickSetVirtualAxis(joystick, axis, restingAxis);
-            for (int button = 0; button < buttons; ++button) SDL_JoystickSetVirtualButton(joystick, button, 1);
-            kept.push_back(joystick);
-        }
-        return index;
-    }
     // Lets SDL's events through to the pads, then reads the keys they hold.
     std::vector<SDL_Scancode> pumpAndPress() {
         SDL_Event event;
@@ -111,43 +98,36 @@ protected:
         event.cdevice.which = which;
         SDL_PushEvent(&event);
     }
-    void TearDown() override {
-        for (SDL_Joystick* joystick : kept) SDL_JoystickClose(joystick);
-    }
-
     SdlPads pads;
-    std::vector<SDL_Joystick*> kept;
 };
 
 TEST_F(VirtualPads, PadsArePluggedInAndPulledOutWhileBeingRead) {
-    const int first = attach(SDL_CONTROLLER_BUTTON_MAX);
-    ASSERT_GE(first, 0) << SDL_GetError();
+    auto first = std::make_unique<VirtualPad>();
+    ASSERT_TRUE(first->attached()) << SDL_GetError();
     ASSERT_TRUE(pads.start()) << SDL_GetError();
     EXPECT_EQ(pads.openCount(), 1) << "a pad plugged in before the start";
-    SDL_Joystick* firstPad = SDL_JoystickOpen(first);
-    kept.push_back(firstPad);
     pumpAndPress();
-    SDL_JoystickSetVirtualButton(firstPad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 1);
+    first->hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
     EXPECT_EQ(pumpAndPress(), std::vector{SDL_SCANCODE_RIGHT});
 
-    const int second = attach(SDL_CONTROLLER_BUTTON_MAX);
-    ASSERT_GE(second, 0) << SDL_GetError();
-    SDL_Joystick* secondPad = SDL_JoystickOpen(second);
-    kept.push_back(secondPad);
+    VirtualPad second;
     pumpAndPress();
     EXPECT_EQ(pads.openCount(), 2) << "plugged in while reading";
-    SDL_JoystickSetVirtualButton(secondPad, SDL_CONTROLLER_BUTTON_BACK, 1);
+    second.hold(SDL_CONTROLLER_BUTTON_BACK, true);
     EXPECT_EQ(pumpAndPress(), (std::vector{SDL_SCANCODE_ESCAPE, SDL_SCANCODE_RIGHT})) << "two pads at once";
 
     // Pulled out with the direction held: nothing of it stays held.
-    SDL_JoystickDetachVirtual(first);
+    first.reset();
     EXPECT_EQ(pumpAndPress(), std::vector{SDL_SCANCODE_ESCAPE});
     EXPECT_EQ(pads.openCount(), 1);
 }
 
 TEST_F(VirtualPads, NonsenseFromAPadNeitherCrashesNorMovesTheHero) {
     ASSERT_TRUE(pads.start()) << SDL_GetError();
-    ASSERT_GE(attach(400, SDL_JOYSTICK_AXIS_MIN), 0) << SDL_GetError();
+    VirtualPad nonsense(400);
+    ASSERT_TRUE(nonsense.attached()) << SDL_GetError();
+    for (int axis = 0; axis < SDL_CONTROLLER_AXIS_MAX; ++axis) nonsense.lean(axis, SDL_JOYSTICK_AXIS_MIN);
+    for (int button = 0; button < 400; ++button) nonsense.hold(button, true);
     EXPECT_TRUE(pumpAndPress().empty()) << "every axis at its limit and 400 buttons down from the start";
     EXPECT_EQ(pads.openCount(), 1);
 
