@@ -15,6 +15,7 @@
 #include "game/frontend/MenuPad.h"
 #include "game/platform/RealPlatform.h"
 #include "game/session/Session.h"
+#include "tests/common/VirtualPad.h"
 
 namespace {
 
@@ -52,13 +53,8 @@ int main(int argc, char* argv[]) {
 
     // Made after the menu's pad starts SDL's game controller subsystem, as a pad plugged in.
     orbo::MenuPad menuPad(nullptr);
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    const int pad = SDL_JoystickAttachVirtualEx(&desc);
-    if (pad < 0) {
+    const orbo::test::VirtualPad pad;
+    if (!pad.attached()) {
         std::fprintf(stderr, "orbo_bench_pad: no virtual pad: %s\n", SDL_GetError());
         return 1;
     }
@@ -89,6 +85,5 @@ int main(int argc, char* argv[]) {
     game->settings = {.soundOn = false, .musicOn = false, .smartCops = false, .speed = 2};
     orbo::playSession(*game);
     std::printf("paused with a pad, %% of a core\t%.2f\n", paused);
-    SDL_JoystickDetachVirtual(pad);
     return 0;
 }
