@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
-#include <memory>
 #include <vector>
 
 #include "game/platform/PadKeys.h"
@@ -100,27 +99,6 @@ protected:
     }
     SdlPads pads;
 };
-
-TEST_F(VirtualPads, PadsArePluggedInAndPulledOutWhileBeingRead) {
-    auto first = std::make_unique<VirtualPad>();
-    ASSERT_TRUE(first->attached()) << SDL_GetError();
-    ASSERT_TRUE(pads.start()) << SDL_GetError();
-    EXPECT_EQ(pads.openCount(), 1) << "a pad plugged in before the start";
-    pumpAndPress();
-    first->hold(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
-    EXPECT_EQ(pumpAndPress(), std::vector{SDL_SCANCODE_RIGHT});
-
-    VirtualPad second;
-    pumpAndPress();
-    EXPECT_EQ(pads.openCount(), 2) << "plugged in while reading";
-    second.hold(SDL_CONTROLLER_BUTTON_BACK, true);
-    EXPECT_EQ(pumpAndPress(), (std::vector{SDL_SCANCODE_ESCAPE, SDL_SCANCODE_RIGHT})) << "two pads at once";
-
-    // Pulled out with the direction held: nothing of it stays held.
-    first.reset();
-    EXPECT_EQ(pumpAndPress(), std::vector{SDL_SCANCODE_ESCAPE});
-    EXPECT_EQ(pads.openCount(), 1);
-}
 
 TEST_F(VirtualPads, NonsenseFromAPadNeitherCrashesNorMovesTheHero) {
     ASSERT_TRUE(pads.start()) << SDL_GetError();
