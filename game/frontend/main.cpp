@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "common/DesktopNames.h"
 #include "common/FileSizeLimit.h"
@@ -11,6 +12,7 @@
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MainMenu.h"
+#include "game/frontend/MenuPad.h"
 #include "game/frontend/PictureFiles.h"
 #include "game/frontend/SessionMessages.h"
 #include "game/platform/RealPlatform.h"
@@ -60,13 +62,20 @@ int main(int argc, char* argv[]) {
     orbo::sdl::RealPlatform machine(
         programDir, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
         orbo::showSessionMessage);
+    machine.screen().setFullscreen(wanted.fullscreen);
     const auto game = std::make_unique<orbo::Game>(machine.platform());
     if (wanted.levelFile) {
         playLevelAlone(*game, programDir, *wanted.levelFile);
         return 0;
     }
 
-    orbo::MainMenu menu(*game, programDir, orbo::playSession);
+    std::optional<orbo::MenuPad> pad;
+    orbo::MainMenu menu(*game, programDir, [&pad](orbo::Game& played) {
+        if (pad) pad->suspend();
+        orbo::playSession(played);
+        if (pad) pad->resume();
+    });
+    pad.emplace(&menu);
     menu.show();
     return app.exec();
 }

@@ -79,7 +79,7 @@ void keepTunePlaying(Game& game) {
 // keys ask for lie over this one.
 void playPass(Game& game) {
     Platform& platform = game.platform;
-    platform.events.pumpMessages();
+    const WindowEvents window = platform.events.pumpMessages();
     runKettleTimer(game);
     keepTunePlaying(game);
     if (!game.session.paused) {
@@ -90,8 +90,17 @@ void playPass(Game& game) {
     // The hero's kettle may clear the level: the scroll has shown the change and this frame stays dark.
     if (!updatePoses(game)) drawFrame(game);
     if (game.session.paused) drawPauseText(game);
+    // Closing the window is Esc, read where Esc is: first in the key scan, which
+    // then goes on as it does after Esc. Esc also lifts a pause.
+    if (window.closeRequested) {
+        saveAndLeave(game);
+        game.session.paused = false;
+    }
     const KeyOverlays overlays = handleKeyboard(game);
     drawKeyOverlays(game, overlays);
+    // The pause of p, set after the scan: a key still latched from before the
+    // focus left must not lift it at once.
+    if (window.focusLost) game.session.paused = true;
     flipScreen(game);
     platform.display.clearBackBuffer();
 }

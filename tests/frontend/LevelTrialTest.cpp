@@ -74,15 +74,21 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("menu") << QStringList() << QString() << 0 << QString();
+        QTest::addColumn<bool>("fullscreen");
+        QTest::newRow("menu") << QStringList() << QString() << 0 << QString() << true;
         QTest::newRow("level") << QStringList({"--level", "мои этажи/Этаж 3.orb"}) << "мои этажи/Этаж 3.orb" << 0
-                               << QString();
-        QTest::newRow("level=") << QStringList({"--level=x.orb"}) << "x.orb" << 0 << QString();
-        QTest::newRow("help") << QStringList({"--help"}) << QString() << 0 << "--level <ФАЙЛ>";
-        QTest::newRow("no file") << QStringList({"--level"}) << QString() << 2 << "level";
-        QTest::newRow("empty file") << QStringList({"--level", ""}) << QString() << 2 << "ФАЙЛ";
-        QTest::newRow("misspelt") << QStringList({"--levle", "x.orb"}) << QString() << 2 << "levle";
-        QTest::newRow("stray") << QStringList({"x.orb"}) << QString() << 2 << "x.orb";
+                               << QString() << true;
+        QTest::newRow("level=") << QStringList({"--level=x.orb"}) << "x.orb" << 0 << QString() << true;
+        QTest::newRow("window") << QStringList({"--window", "--level=x.orb"}) << "x.orb" << 0 << QString() << false;
+        QTest::newRow("last counts") << QStringList({"--window", "--fullscreen"}) << QString() << 0 << QString()
+                                     << true;
+        QTest::newRow("last counts 2") << QStringList({"--fullscreen", "--window"}) << QString() << 0 << QString()
+                                       << false;
+        QTest::newRow("help") << QStringList({"--help"}) << QString() << 0 << "--window" << true;
+        QTest::newRow("no file") << QStringList({"--level"}) << QString() << 2 << "level" << true;
+        QTest::newRow("empty file") << QStringList({"--level", ""}) << QString() << 2 << "ФАЙЛ" << true;
+        QTest::newRow("misspelt") << QStringList({"--levle", "x.orb"}) << QString() << 2 << "levle" << true;
+        QTest::newRow("stray") << QStringList({"x.orb"}) << QString() << 2 << "x.orb" << true;
     }
 
     void commandLineChoosesTheMenuOrOneLevel() {
@@ -90,12 +96,14 @@ private slots:
         QFETCH(QString, level);
         QFETCH(int, status);
         QFETCH(QString, printed);
+        QFETCH(bool, fullscreen);
         const CommandLine wanted = parseCommandLine(QStringList(u"orbo"_s) + arguments);
         QCOMPARE(wanted.levelFile.has_value(), !level.isEmpty());
         if (wanted.levelFile) QCOMPARE(QString::fromStdString(wanted.levelFile->string()), level);
         QCOMPARE(wanted.exitStatus, status);
         QCOMPARE(wanted.output.has_value(), !printed.isEmpty());
         if (wanted.output) QVERIFY2(wanted.output->contains(printed), qPrintable(*wanted.output));
+        QCOMPARE(wanted.fullscreen, fullscreen);
     }
 
     void clearingTheLevelEndsTheSessionWithNoOtherLevel() {
