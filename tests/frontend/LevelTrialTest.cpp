@@ -22,6 +22,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(orbo::LevelEnd)
+
 namespace orbo::test {
 namespace {
 
@@ -47,17 +49,24 @@ struct Trial {
         std::ofstream(levelFile, std::ios::binary) << rowsText(rows);
     }
 
-    // Holds the keys on every pass until the session ends, or Esc after limit passes.
-    int play(std::initializer_list<int> keys, int limit = 600) {
-        int pass = 0;
+    // Holds the keys on every pass until the session ends, or Esc after limit
+    // passes; once the end is on the screen, the keys `then` go down as well.
+    LevelEnd play(const QList<int>& keys, const QList<int>& then = {}, int limit = 600) {
         machine.events.onPump = [&] {
-            ++pass;
             machine.keyboard.releaseAll();
-            machine.keyboard.press(keys);
-            if (pass >= limit) machine.keyboard.press({ScanCode::Escape});
+            for (const int key : keys) machine.keyboard.press({key});
+            if (!game->session.quit) {
+                if (++passes >= limit) machine.keyboard.press({ScanCode::Escape});
+                return;
+            }
+            if (endShownAt != 0)
+                for (const int key : then) machine.keyboard.press({key});
+            else
+                endShownAt = machine.clock.tickCount();
         };
-        playLevelFile(*game, levelFile);
-        return pass;
+        const LevelEnd end = playLevelFile(*game, levelFile);
+        endShownMs = endShownAt == 0 ? 0 : machine.clock.tickCount() - endShownAt;
+        return end;
     }
 
     std::string row(int number) const {
@@ -71,6 +80,9 @@ struct Trial {
     std::filesystem::path levelFile = levelDir.path() / "Проба1.orb";
     fake::Machine machine;
     std::unique_ptr<Game> game;
+    int passes = 0;
+    std::uint32_t endShownAt = 0;
+    std::uint32_t endShownMs = 0;
 };
 
 }  // namespace
@@ -109,7 +121,7 @@ private slots:
 
     void clearingTheLevelEndsTheSessionWithNoOtherLevel() {
         Trial trial;
-        trial.play({ScanCode::Right});
+        QCOMPARE(trial.play({ScanCode::Right}), LevelEnd::Cleared);
         QCOMPARE(trial.machine.messages.shown(), std::vector<std::string>());
         QCOMPARE(trial.game->progress.score, 110);
         QVERIFY(!trial.game->progress.canContinue);
@@ -123,18 +135,42 @@ private slots:
                  std::vector<std::string>{"Путь не найден " + displayPath(trial.programDir.path() / "этажи")});
     }
 
-    void leavingOrSkippingEndsTheSessionAtOnce_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Esc") << ScanCode::Escape;
-        QTest::newRow("=") << ScanCode::Equals;
+    // The keys that ended the game are still down: the end stays on the screen
+    // for two seconds, unless another key goes down.
+    void theScreenSaysHowTheLevelEnded_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QList<int>>("then");
+        QTest::addColumn<LevelEnd>("end");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("passes");
+        QTest::addColumn<int>("shownMs");
+        QTest::newRow("cleared") << QList{ScanCode::Right} << QList<int>() << LevelEnd::Cleared
+                                 << u"Этаж пройден! Счет: 110"_s << 0 << 2000;
+        QTest::newRow("lives lost") << QList{ScanCode::R} << QList<int>() << LevelEnd::LivesLost
+                                    << u"Все жизни потеряны, игра окончена."_s << 10 << 2000;
+        QTest::newRow("Esc") << QList{ScanCode::Escape} << QList<int>() << LevelEnd::Left
+                             << u"Игра прервана клавишей Esc."_s << 1 << 2000;
+        QTest::newRow("=") << QList{ScanCode::Equals} << QList<int>() << LevelEnd::Skipped << u"Этаж пропущен."_s << 1
+                           << 2000;
+        QTest::newRow("Esc, then a key") << QList{ScanCode::Escape} << QList{ScanCode::P} << LevelEnd::Left
+                                         << u"Игра прервана клавишей Esc."_s << 1 << 10;
     }
 
-    void leavingOrSkippingEndsTheSessionAtOnce() {
-        QFETCH(int, key);
+    void theScreenSaysHowTheLevelEnded() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QList<int>, then);
+        QFETCH(LevelEnd, end);
+        QFETCH(QString, said);
+        QFETCH(int, passes);
+        QFETCH(int, shownMs);
         Trial trial;
-        QCOMPARE(trial.play({key}), 1);
+        QCOMPARE(trial.play(keys, then), end);
+        QCOMPARE(QString::fromStdString(trial.machine.display.lastFrame().texts.back().text), said);
+        if (passes > 0) QCOMPARE(trial.passes, passes);
+        QVERIFY2(trial.endShownMs >= static_cast<std::uint32_t>(shownMs) &&
+                     trial.endShownMs < static_cast<std::uint32_t>(shownMs) + 20,
+                 qPrintable(QString::number(trial.endShownMs)));
         QCOMPARE(trial.machine.messages.shown(), std::vector<std::string>());
-        QCOMPARE(trial.row(14), "0050000000000000");
         QVERIFY(!trial.machine.display.isOpen());
     }
 
@@ -149,10 +185,19 @@ private slots:
         Trial trial;
         std::filesystem::remove(trial.levelFile);
         if (folder) std::filesystem::create_directory(trial.levelFile);
-        QCOMPARE(trial.play({}), 0);
+        QCOMPARE(trial.play({}), LevelEnd::NotPlayed);
+        QCOMPARE(trial.passes, 0);
         QCOMPARE(trial.machine.messages.shown(),
                  std::vector<std::string>{"Фаил не найден " + displayPath(trial.levelFile)});
         QCOMPARE(trial.machine.display.flips(), 0);
+    }
+
+    // The screen lost during play has been reported; the program must not end as if the level had been played.
+    void aLostScreenEndsTheLevelUnplayed() {
+        Trial trial;
+        trial.machine.display.loseScreenAfter(5);
+        QCOMPARE(trial.play({}), LevelEnd::ScreenLost);
+        QCOMPARE(trial.machine.messages.shown().size(), 1u);
     }
 
     // Without a display SDL has no way to show a message box; Qt's takes its place.
