@@ -35,8 +35,9 @@ QString checkLineText(const levelcheck::Report& report) {
     if (report.kettles == 0)
         parts << QStringLiteral("нет ни одного чайника");
     else if (!report.heroStartBlocked)
-        parts << (unreachable == 0 ? QStringLiteral("все чайники достижимы (%1)").arg(report.kettles)
-                                   : QStringLiteral("недостижимых чайников: %1 из %2").arg(unreachable).arg(report.kettles));
+        parts << (unreachable == 0
+                      ? QStringLiteral("все чайники достижимы (%1)").arg(report.kettles)
+                      : QStringLiteral("недостижимых чайников: %1 из %2").arg(unreachable).arg(report.kettles));
     if (!report.heroStartBlocked && !report.copStartBlocked) parts << copsSentence(report);
     QString line = parts.join(QStringLiteral("; ")) + u'.';
     line[0] = line[0].toUpper();

@@ -27,7 +27,8 @@ bool StrokeCommand::mergeWith(const QUndoCommand* other) {
         if (!added) where->second.second = codes.second;
     }
     // A stroke that put every cell back as it was is no step at all.
-    setObsolete(std::ranges::all_of(cells_, [](const auto& entry) { return entry.second.first == entry.second.second; }));
+    setObsolete(
+        std::ranges::all_of(cells_, [](const auto& entry) { return entry.second.first == entry.second.second; }));
     return true;
 }
 
