@@ -57,11 +57,13 @@ source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/../common/EndToEnd.sh"
 windowNamed() { xdotool search --name "^$1\$" 2>/dev/null | head -1; }
 editorUp() { [[ -n "$(windowNamed 'Редактор карт для ОРБО')" ]]; }
 editorGone() { ! kill -0 "$pid" 2>/dev/null; }
-playScreenUp() { xwininfo -root -children | grep -q '"Orbo"'; }
+# The play screen: the window titled "Orbo" that covers the screen.
+playScreen() { xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) "Orbo": .* \([0-9]*\)x[0-9]*+.*/\1 \2/p' | awk '$2 >= 1024 { print $1; exit }'; }
+playScreenUp() { [[ -n "$(playScreen)" ]]; }
 playScreenGone() { ! playScreenUp; }
-# Esc on the play screen until it is gone.
+# Esc on the play screen, which has the keyboard, until it is gone.
 leaveGame() {
-    xdotool windowfocus "$(windowNamed Orbo)" 2>/dev/null
+    xdotool windowfocus "$(playScreen)" 2>/dev/null
     holdEscUntil playScreenGone
 }
 openDialogUp() { [[ -n "$(windowNamed 'Открыть')" ]]; }
@@ -115,10 +117,17 @@ paint() {
 editorKey() { xdotool windowfocus --sync "$window" key "$1"; }
 bricks=(5:10 6:10 7:10)
 paint 2 4:10 "${bricks[@]}" || fail "Space and the pointer did not paint the three cells"
-editorKey ctrl+z
-waitFor 5 editorCells blank "${bricks[@]}" || fail "Ctrl+Z did not take the stroke back"
-editorKey ctrl+shift+z
-waitFor 5 editorCells painted "${bricks[@]}" || fail "Ctrl+Shift+Z did not put the stroke back"
+# A stroke made again took only the cells the one before had missed: as many
+# Ctrl+Z as strokes, and as many Ctrl+Shift+Z.
+strokes=0
+until editorCells blank "${bricks[@]}"; do
+    ((strokes < 5)) || fail "Ctrl+Z did not take the strokes back"
+    editorKey ctrl+z
+    ((++strokes))
+    sleep 0.3
+done
+for ((redone = 0; redone < strokes; ++redone)); do editorKey ctrl+shift+z; done
+waitFor 5 editorCells painted "${bricks[@]}" || fail "Ctrl+Shift+Z did not put the strokes back"
 editorKey F5
 waitFor 60 playScreenUp || fail "F5 brought up no play screen"
 
@@ -157,11 +166,6 @@ leaveGame || fail "Esc did not end the play session"
 waitFor 10 gamesEnded || fail "the game went on after Esc"
 editorUp || fail "the editor is gone after the play session"
 
-# A kettle right of the hero: walking right takes it and clears the level. The
-# end is written in white across the middle of the field, on a black band.
-paint 6 3:14 2:14 || fail "the kettle was not painted beside the hero's start"
-editorKey F5
-waitFor 60 playScreenUp || fail "F5 brought up no play screen for the kettle"
 # Anything near white on the band across the middle of the field, where the end is written.
 endWritten() {
     shootFrame || return 1
@@ -171,6 +175,15 @@ endWritten() {
         -fill black +opaque white -format '%[fx:mean>0]' info:) || return 1
     [[ $white == 1 ]]
 }
+
+# A kettle right of the hero: walking right takes it and clears the level. The
+# end is written in white across the middle of the field, on a black band.
+paint 6 3:14 2:14 || fail "the kettle was not painted beside the hero's start"
+editorKey F5
+waitFor 60 playScreenUp || fail "F5 brought up no play screen for the kettle"
+# The title picture has gone once the level is in sight.
+waitFor 30 cellsShown || fail "the play screen does not show the level with the kettle"
+endWritten && fail "white on the band before the level was cleared"
 xdotool keydown Right
 waitFor 30 endWritten
 seen=$?
