@@ -24,13 +24,15 @@ namespace {
 
 // One level file straight on the play screen, as the editor's "Играть" asks:
 // the pictures are made ready as the menu does, the options are the menu's
-// defaults, and the program ends with the session.
-void playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file) {
+// defaults, and the program ends with the session. The exit status is 1 when
+// the level could not be played to its end: that has been reported.
+int playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file) {
     const orbo::MenuPictureLoad pictures = orbo::prepareMenuPictures(programDir);
     if (!pictures.problems.isEmpty())
         orbo::showSessionMessage(pictures.problems.join(QLatin1Char('\n')).toStdString(), orbo::MessageIcon::Critical);
     orbo::applyDefaultOptions(game.settings);
-    orbo::playLevelFile(game, file);
+    const orbo::LevelEnd end = orbo::playLevelFile(game, file);
+    return end == orbo::LevelEnd::NotPlayed || end == orbo::LevelEnd::ScreenLost ? 1 : 0;
 }
 
 // The command line is read before any window exists, so --help and a wrong
@@ -64,10 +66,7 @@ int main(int argc, char* argv[]) {
         orbo::showSessionMessage);
     machine.screen().setFullscreen(wanted.fullscreen);
     const auto game = std::make_unique<orbo::Game>(machine.platform());
-    if (wanted.levelFile) {
-        playLevelAlone(*game, programDir, *wanted.levelFile);
-        return 0;
-    }
+    if (wanted.levelFile) return playLevelAlone(*game, programDir, *wanted.levelFile);
 
     std::optional<orbo::MenuPad> pad;
     orbo::MainMenu menu(*game, programDir, [&pad](orbo::Game& played) {

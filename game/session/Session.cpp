@@ -10,6 +10,7 @@
 #include "game/rules/Progression.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
+#include "game/session/LevelEnd.h"
 
 namespace orbo {
 namespace {
@@ -118,31 +119,43 @@ bool prepareSession(Game& game) {
     return true;
 }
 
-}  // namespace
-
-void playSession(Game& game) {
+// The session, and for a level file alone how it ended.
+LevelEnd runSession(Game& game) {
     Platform& platform = game.platform;
     const ScopedLevelChangeView levelChangesOnScreen(game, levelScroll());
     game.session.quit = false;
     platform.random.seedFromTimeOfDay();
-    if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return;
+    if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return LevelEnd::NotPlayed;
     game.lastKettleTick = platform.clock.tickCount();
 
+    LevelEnd end = LevelEnd::NotPlayed;
     if (prepareSession(game)) {
         startOrResume(game);
-        while (!game.session.quit) playPass(game);
+        while (!game.session.quit) {
+            const GameProgress before = game.progress;
+            playPass(game);
+            if (game.session.quit) end = levelEndAfterPass(game, before);
+        }
+        if (!game.session.levelFile.empty() && end != LevelEnd::NotPlayed && !showLevelEnd(game, end))
+            end = LevelEnd::ScreenLost;
     }
 
     stopMusic(game);
     closePlayScreen(game);
     platform.display.showPointer(true);
+    return end;
 }
 
-void playLevelFile(Game& game, const std::filesystem::path& file) {
+}  // namespace
+
+void playSession(Game& game) { runSession(game); }
+
+LevelEnd playLevelFile(Game& game, const std::filesystem::path& file) {
     game.session.levelFile = file;
     game.progress.canContinue = false;
-    playSession(game);
+    const LevelEnd end = runSession(game);
     game.session.levelFile.clear();
+    return end;
 }
 
 }  // namespace orbo

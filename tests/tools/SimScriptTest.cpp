@@ -44,6 +44,10 @@ TEST_F(SimOptionsTest, BadInputEndsTheProgramWithStatusTwoAndAMessage) {
     EXPECT_EQ(badSpeedStatus, 2);
     EXPECT_NE(badSpeed.find("--speed"), std::string::npos) << badSpeed;
 
+    const auto [emptyShotStatus, emptyShot] = runProgram(dirArg + " --shot ''", "1");
+    EXPECT_EQ(emptyShotStatus, 2);
+    EXPECT_NE(emptyShot.find("--shot needs a file name, not an empty path"), std::string::npos) << emptyShot;
+
     const auto [badLineStatus, badLine] = runProgram(dirArg, "\n\noptions speed=9");
     EXPECT_EQ(badLineStatus, 2);
     EXPECT_NE(badLine.find("line 3: speed must be 1 to 7, not '9'"), std::string::npos) << badLine;
