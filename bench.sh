@@ -25,7 +25,8 @@ while [ $# -gt 0 ]; do
 done
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBO_BENCHMARKS=ON > /dev/null
-cmake --build "$build" -j2 --target orbo orbo_sim orbo_editor orbo_assets orbo_bench_presentation orbo_bench_rules > /dev/null
+cmake --build "$build" -j2 --target orbo orbo_sim orbo_editor orbo_assets orbo_bench_presentation orbo_bench_rules \
+  orbo_bench_pad > /dev/null
 after="$build/bin"
 
 work=$(mktemp -d)
@@ -125,6 +126,18 @@ measure_editor() {  # bin label
   kill "$editor" "$xvfb"; wait "$editor" "$xvfb" 2> /dev/null || true
 }
 
+# A pad plugged in (SDL's virtual one, inside the program: no hardware here) while
+# the menu waits and while a session on the real window is paused.
+measure_pad() {  # bin label
+  local bin=$1 label=$2 display=":$((90 + RANDOM % 100))" xvfb
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  xvfb=$!; pids+=("$xvfb")
+  sleep 1
+  DISPLAY=$display SDL_AUDIODRIVER=dummy "$bin/orbo_bench_pad" "$bin" "$seconds" 2> /dev/null |
+    while IFS=$'\t' read -r what value; do record "$what" "$label" "$value" "%"; done
+  kill "$xvfb"; wait "$xvfb" 2> /dev/null || true
+}
+
 builds=("after:$after")
 [ -n "$before" ] && builds=("before:$before" "${builds[@]}")
 for entry in "${builds[@]}"; do
@@ -135,6 +148,7 @@ for entry in "${builds[@]}"; do
     measure_game "$bin" "$label" 1024 768
     measure_game "$bin" "$label" 1920 1080
     measure_editor "$bin" "$label"
+    [ -x "$bin/orbo_bench_pad" ] && measure_pad "$bin" "$label"
   done
 done
 

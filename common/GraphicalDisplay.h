@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace orbo {
@@ -17,7 +18,12 @@ using EnvironmentLookup = std::function<const char*(const char* name)>;
 // platform that needs neither (such as offscreen) is chosen by hand.
 bool hasGraphicalDisplay(const EnvironmentLookup& lookup);
 
-// The same for this process; when there is none, prints the line to standard error.
+// The displays named ("DISPLAY :5 or WAYLAND_DISPLAY w"), when none of them answers;
+// empty when one answers or a Qt platform that needs none is chosen.
+std::string silentDisplays(const EnvironmentLookup& lookup);
+
+// Both for this process; when there is no display or none answers, prints the
+// line to standard error.
 bool checkGraphicalDisplay(std::string_view program);
 
 }  // namespace orbo

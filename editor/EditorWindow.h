@@ -1,25 +1,31 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
+#include <QUndoStack>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
 #include "common/Grids.h"
 #include "editor/EditorDialogs.h"
+#include "editor/GameWatch.h"
 #include "editor/KeyTracker.h"
 #include "editor/LoadBlockPictures.h"
-#include "editor/TrialLevels.h"
+#include "editor/StrokeHistory.h"
 
+class QLabel;
 class QListWidget;
-class QTimer;
+class QMenu;
 
 namespace orbo {
 
+class FieldOverlay;
 class FieldView;
 
 // The editor's one window: the grid painted with the digit keys, the Space bar
-// and the pointer, and the menu that opens, saves and plays level files.
+// and the pointer, undone a stroke at a time, checked as it is painted, and the
+// menu that opens, saves and plays level files.
 class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,7 +40,7 @@ public:
     void openLevel();
     // Into the program's level folder, or where that takes nothing, the player's own.
     void saveLevel();
-    // The grid, saved or not, straight into the game beside the editor.
+    // The grid, saved or not, straight into the game beside the editor; one game at a time.
     void playLevel();
 
     const EditorGrid& editorGrid() const { return grid_; }
@@ -47,9 +53,12 @@ public slots:
 
 private:
     void buildMenu();
+    void buildEditMenu();
     void buildClientArea();
     void paintCell(int cell);
+    void setCell(int cell, std::int32_t code);
     void showChosenBlock();
+    void checkLevel();
 
     std::filesystem::path programFolder_;
     std::unique_ptr<EditorDialogs> dialogs_;
@@ -58,10 +67,20 @@ private:
     EditorGrid grid_;
     std::int32_t currentBlock_ = Empty;
     std::int32_t paintKeyHeld_ = 0;
+    // Counts the strokes: a stroke ends when the poll finds Space released.
+    int stroke_ = 0;
+    CellPainter cellPainter_;
+    QUndoStack history_;
+    QMenu* fileMenu_ = nullptr;
     FieldView* field_ = nullptr;
+    FieldOverlay* overlay_ = nullptr;
     QListWidget* blockList_ = nullptr;
-    TrialLevels trialLevels_;
+    QLabel* checkLine_ = nullptr;
     QTimer* keyPollTimer_ = nullptr;
+    // Checks the level once painting has paused.
+    QTimer checkTimer_;
+    GameWatch game_;
+    std::filesystem::path lastSave_;
 };
 
 }  // namespace orbo

@@ -120,11 +120,19 @@ public:
     virtual void show(std::string_view text, MessageIcon icon) = 0;
 };
 
+// What the window system asked of the game since the previous pass.
+struct WindowEvents {
+    // The play window's close box, Alt+F4 or the like.
+    bool closeRequested = false;
+    // The play window lost the keyboard focus.
+    bool focusLost = false;
+};
+
 class EventPump {
 public:
     virtual ~EventPump() = default;
-    // Lets pending window messages through.
-    virtual void pumpMessages() = 0;
+    // Lets pending window messages through; answers the window events among them.
+    virtual WindowEvents pumpMessages() = 0;
 };
 
 struct Platform {

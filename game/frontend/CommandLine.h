@@ -10,6 +10,8 @@ namespace orbo {
 struct CommandLine {
     // Set: play this level file alone instead of opening the menu.
     std::optional<std::filesystem::path> levelFile;
+    // The play screen full screen (the default) or in a window.
+    bool fullscreen = true;
     // Set: the text to print and the exit status, for --help or a wrong command line.
     std::optional<QString> output;
     int exitStatus = 0;

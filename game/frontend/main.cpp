@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "common/DesktopNames.h"
 #include "common/FileSizeLimit.h"
@@ -11,6 +12,7 @@
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/DefaultOptions.h"
 #include "game/frontend/MainMenu.h"
+#include "game/frontend/MenuPad.h"
 #include "game/frontend/PictureFiles.h"
 #include "game/frontend/SessionMessages.h"
 #include "game/platform/RealPlatform.h"
@@ -22,13 +24,15 @@ namespace {
 
 // One level file straight on the play screen, as the editor's "Играть" asks:
 // the pictures are made ready as the menu does, the options are the menu's
-// defaults, and the program ends with the session.
-void playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file) {
+// defaults, and the program ends with the session. The exit status is 1 when
+// the level could not be played to its end: that has been reported.
+int playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file) {
     const orbo::MenuPictureLoad pictures = orbo::prepareMenuPictures(programDir);
     if (!pictures.problems.isEmpty())
         orbo::showSessionMessage(pictures.problems.join(QLatin1Char('\n')).toStdString(), orbo::MessageIcon::Critical);
     orbo::applyDefaultOptions(game.settings);
-    orbo::playLevelFile(game, file);
+    const orbo::LevelEnd end = orbo::playLevelFile(game, file);
+    return end == orbo::LevelEnd::NotPlayed || end == orbo::LevelEnd::ScreenLost ? 1 : 0;
 }
 
 // The command line is read before any window exists, so --help and a wrong
@@ -60,13 +64,17 @@ int main(int argc, char* argv[]) {
     orbo::sdl::RealPlatform machine(
         programDir, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
         orbo::showSessionMessage);
+    machine.screen().setFullscreen(wanted.fullscreen);
     const auto game = std::make_unique<orbo::Game>(machine.platform());
-    if (wanted.levelFile) {
-        playLevelAlone(*game, programDir, *wanted.levelFile);
-        return 0;
-    }
+    if (wanted.levelFile) return playLevelAlone(*game, programDir, *wanted.levelFile);
 
-    orbo::MainMenu menu(*game, programDir, orbo::playSession);
+    std::optional<orbo::MenuPad> pad;
+    orbo::MainMenu menu(*game, programDir, [&pad](orbo::Game& played) {
+        if (pad) pad->suspend();
+        orbo::playSession(played);
+        if (pad) pad->resume();
+    });
+    pad.emplace(&menu);
     menu.show();
     return app.exec();
 }

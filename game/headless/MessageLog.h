@@ -23,12 +23,15 @@ private:
 
 // Runs an optional hook each time the game lets messages through: at the start
 // of every pass, where a driver holds the keys of the pass or ends the session.
+// Then reports the window events the hook (or a test) left pending.
 class HookedEventPump : public EventPump {
 public:
-    void pumpMessages() override {
+    WindowEvents pumpMessages() override {
         if (onPump) onPump();
+        return std::exchange(pending, {});
     }
     std::function<void()> onPump;
+    WindowEvents pending;
 };
 
 }  // namespace orbo::headless

@@ -27,6 +27,8 @@ public:
     RealPlatform& operator=(const RealPlatform&) = delete;
 
     Platform& platform() { return platform_; }
+    // The play screen, for the choice of full screen or a window.
+    WindowDisplay& screen() { return display_; }
 
 private:
     SystemClock clock_;

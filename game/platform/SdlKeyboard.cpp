@@ -20,6 +20,8 @@ bool SdlKeyboard::readState(KeyState& state) {
     std::copy_n(keys, std::min<int>(count, SDL_NUM_SCANCODES), held.begin());
     for (std::size_t key = 0; key < held.size(); ++key) held[key] |= pressed_[key];
     pressed_.fill(0);
+    if (!pads_.started()) pads_.start();
+    if (SDL_GetKeyboardFocus()) pads_.press(held);
     fillKeyState(held.data(), static_cast<int>(held.size()), state);
     return true;
 }

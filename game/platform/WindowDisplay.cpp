@@ -1,5 +1,6 @@
 #include "game/platform/WindowDisplay.h"
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <thread>
@@ -36,6 +37,20 @@ bool WindowDisplay::openFailed(const std::string& what) {
     return false;
 }
 
+SDL_Window* WindowDisplay::createWindow() const {
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (!fullscreen_)
+        return SDL_CreateWindow(WindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, windowedWidth_,
+                                windowedHeight_, flags);
+    // Made at the desktop's size too, so that it covers the screen even where no
+    // window manager makes it full screen.
+    SDL_DisplayMode desktop{};
+    const bool known = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0;
+    return SDL_CreateWindow(WindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                            known ? desktop.w : ScreenWidth, known ? desktop.h : ScreenHeight,
+                            flags | SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 bool WindowDisplay::open() {
     close();
     // Read as the video starts: the desktop groups the play screen with the menu under the game's entry.
@@ -51,13 +66,7 @@ bool WindowDisplay::open() {
     // SDL would otherwise back the window's surface with an OpenGL texture of its own.
     if (choice.path == PresentPath::WindowSurface) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 
-    // Made at the desktop's size too, so that it covers the screen even where no
-    // window manager makes it full screen.
-    SDL_DisplayMode desktop{};
-    const bool known = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0;
-    window_.reset(SDL_CreateWindow(WindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   known ? desktop.w : ScreenWidth, known ? desktop.h : ScreenHeight,
-                                   SDL_WINDOW_FULLSCREEN_DESKTOP));
+    window_.reset(createWindow());
     if (!window_) return openFailed("Не удаётся открыть окно игры: ");
     if (const UniqueSurface icon = loadIcon(icon_)) SDL_SetWindowIcon(window_.get(), icon.get());
 
@@ -128,6 +137,33 @@ bool WindowDisplay::flip() {
     }
     std::this_thread::sleep_for(pacer_->sleepAfterPresent(steadyNow()));
     return true;
+}
+
+void WindowDisplay::setFullscreen(bool fullscreen) {
+    if (fullscreen == fullscreen_) return;
+    SDL_Window* window = window_.get();
+    if (window && fullscreen) {
+        SDL_GetWindowSize(window, &windowedWidth_, &windowedHeight_);
+        // Covering the screen first, as a window opened full screen does, also
+        // where no window manager makes it full screen.
+        SDL_Rect screen{};
+        if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &screen) == 0) {
+            SDL_SetWindowPosition(window, screen.x, screen.y);
+            SDL_SetWindowSize(window, screen.w, screen.h);
+        }
+    }
+    if (window && SDL_SetWindowFullscreen(window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        std::cerr << "orbo: cannot switch the play screen " << (fullscreen ? "to full screen" : "to a window") << ": "
+                  << SDL_GetError() << '\n';
+        return;
+    }
+    fullscreen_ = fullscreen;
+    if (window && !fullscreen) {
+        // A window made full screen would come back at the desktop's size.
+        SDL_SetWindowSize(window, windowedWidth_, windowedHeight_);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    uncovered_ = true;
 }
 
 void WindowDisplay::showPointer(bool shown) {

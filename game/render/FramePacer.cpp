@@ -33,6 +33,13 @@ FramePacer::Duration FramePacer::sleepAfterPresent(Duration now) {
 
 Placement fitPicture(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight) {
     if (screenWidth <= 0 || screenHeight <= 0 || pictureWidth <= 0 || pictureHeight <= 0) return {0, 0, 0, 0};
+    // Twice the picture or more (a HiDPI screen): whole steps keep every pixel sharp.
+    const int wholeSteps = std::min(screenWidth / pictureWidth, screenHeight / pictureHeight);
+    if (wholeSteps >= 2) {
+        const int width = pictureWidth * wholeSteps;
+        const int height = pictureHeight * wholeSteps;
+        return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};
+    }
     // Compare the shapes in whole numbers so that an exact fit gives exact sizes.
     const long long wide = static_cast<long long>(screenWidth) * pictureHeight;
     const long long tall = static_cast<long long>(screenHeight) * pictureWidth;

@@ -28,7 +28,8 @@ private:
 };
 
 // Where a picture of the given size lies on a screen of another size when scaled
-// to fit with its shape kept and centred: black bars fill the rest.
+// to fit with its shape kept and centred: black bars fill the rest. Where the
+// picture fits twice or more, it is scaled by the largest whole step that fits.
 struct Placement {
     int x;
     int y;

@@ -33,7 +33,6 @@ bool TexturePresenter::start(SDL_Window* window, std::string& error) {
         stop();
         return false;
     }
-    SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeLinear);
     SDL_SetTextureBlendMode(texture_.get(), SDL_BLENDMODE_NONE);
     return true;
 }
@@ -76,6 +75,8 @@ bool TexturePresenter::present(const SDL_Surface& frame, const std::vector<SDL_R
     int screenHeight = 0;
     SDL_GetRendererOutputSize(renderer, &screenWidth, &screenHeight);
     const Placement place = fitPicture(screenWidth, screenHeight, ScreenWidth, ScreenHeight);
+    SDL_SetTextureScaleMode(texture_.get(),
+                            place.width % ScreenWidth == 0 ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     const SDL_Rect area{place.x, place.y, place.width, place.height};
     // Only the bars are filled: the picture covers the rest, and a software
     // rasteriser pays for every pixel cleared.

@@ -8,7 +8,8 @@
 namespace orbo::sdl {
 
 // Frames to a streaming texture, a changed rectangle at a time, which the
-// graphics card scales (smoothly) to fit the screen and shows at its vertical sync.
+// graphics card scales to fit the screen (by whole steps pixel for pixel where
+// they fit, smoothly otherwise) and shows at its vertical sync.
 class TexturePresenter {
 public:
     // False, with SDL's reason in error, when no renderer or texture can be made.

@@ -13,15 +13,6 @@ constexpr std::uint32_t NewHeroWaitMs = 1000;
 
 enum class Scan { Continue, Stop };
 
-void saveAndLeave(Game& game) {
-    GameProgress& progress = game.progress;
-    progress.savedLives = progress.lives;
-    progress.savedScore = progress.score;
-    progress.savedLevel = progress.level;
-    progress.canContinue = true;
-    game.session.quit = true;
-}
-
 void steerHero(Game& game, int dirX, int dirY) {
     Unit& hero = game.units[HeroSlot];
     hero.dirX = dirX;
@@ -49,6 +40,15 @@ Scan runCommand(Game& game, int key, KeyOverlays& overlays) {
 }
 
 }  // namespace
+
+void saveAndLeave(Game& game) {
+    GameProgress& progress = game.progress;
+    progress.savedLives = progress.lives;
+    progress.savedScore = progress.score;
+    progress.savedLevel = progress.level;
+    progress.canContinue = true;
+    game.session.quit = true;
+}
 
 KeyOverlays handleKeyboard(Game& game) {
     KeyOverlays overlays;

@@ -10,6 +10,9 @@ struct KeyOverlays {
     bool help = false;
 };
 
+// What Esc does: keeps the game to be continued from the menu and ends the session.
+void saveAndLeave(Game& game);
+
 // Reads the keyboard once and carries out the commands of the keys held down,
 // in scan-code order until a key that ends the scan; returns the overlays that
 // the keys the scan reached ask for.

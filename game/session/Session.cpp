@@ -10,6 +10,7 @@
 #include "game/rules/Progression.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
+#include "game/session/LevelEnd.h"
 
 namespace orbo {
 namespace {
@@ -79,7 +80,7 @@ void keepTunePlaying(Game& game) {
 // keys ask for lie over this one.
 void playPass(Game& game) {
     Platform& platform = game.platform;
-    platform.events.pumpMessages();
+    const WindowEvents window = platform.events.pumpMessages();
     runKettleTimer(game);
     keepTunePlaying(game);
     if (!game.session.paused) {
@@ -90,8 +91,17 @@ void playPass(Game& game) {
     // The hero's kettle may clear the level: the scroll has shown the change and this frame stays dark.
     if (!updatePoses(game)) drawFrame(game);
     if (game.session.paused) drawPauseText(game);
+    // Closing the window is Esc, read where Esc is: first in the key scan, which
+    // then goes on as it does after Esc. Esc also lifts a pause.
+    if (window.closeRequested) {
+        saveAndLeave(game);
+        game.session.paused = false;
+    }
     const KeyOverlays overlays = handleKeyboard(game);
     drawKeyOverlays(game, overlays);
+    // The pause of p, set after the scan: a key still latched from before the
+    // focus left must not lift it at once.
+    if (window.focusLost) game.session.paused = true;
     flipScreen(game);
     platform.display.clearBackBuffer();
 }
@@ -109,31 +119,43 @@ bool prepareSession(Game& game) {
     return true;
 }
 
-}  // namespace
-
-void playSession(Game& game) {
+// The session, and for a level file alone how it ended.
+LevelEnd runSession(Game& game) {
     Platform& platform = game.platform;
     const ScopedLevelChangeView levelChangesOnScreen(game, levelScroll());
     game.session.quit = false;
     platform.random.seedFromTimeOfDay();
-    if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return;
+    if (!(game.session.levelFile.empty() ? countLevels(game) : findLevelFile(game))) return LevelEnd::NotPlayed;
     game.lastKettleTick = platform.clock.tickCount();
 
+    LevelEnd end = LevelEnd::NotPlayed;
     if (prepareSession(game)) {
         startOrResume(game);
-        while (!game.session.quit) playPass(game);
+        while (!game.session.quit) {
+            const GameProgress before = game.progress;
+            playPass(game);
+            if (game.session.quit) end = levelEndAfterPass(game, before);
+        }
+        if (!game.session.levelFile.empty() && end != LevelEnd::NotPlayed && !showLevelEnd(game, end))
+            end = LevelEnd::ScreenLost;
     }
 
     stopMusic(game);
     closePlayScreen(game);
     platform.display.showPointer(true);
+    return end;
 }
 
-void playLevelFile(Game& game, const std::filesystem::path& file) {
+}  // namespace
+
+void playSession(Game& game) { runSession(game); }
+
+LevelEnd playLevelFile(Game& game, const std::filesystem::path& file) {
     game.session.levelFile = file;
     game.progress.canContinue = false;
-    playSession(game);
+    const LevelEnd end = runSession(game);
     game.session.levelFile.clear();
+    return end;
 }
 
 }  // namespace orbo

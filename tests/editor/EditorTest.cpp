@@ -1,166 +1,40 @@
-// The editor window driven as a user would: its look, the key poll, painting,
-// the level files in and out of the grid, and trying the level in the game.
-#include <sys/resource.h>
-#include <QtTest>
-#include <QtWidgets>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
-
-#include "common/ProgramFiles.h"
-#include "editor/EditorDialogs.h"
-#include "editor/EditorWindow.h"
-#include "editor/FieldView.h"
-#include "editor/PathText.h"
-#include "editor/UserLevelFolder.h"
-#include "qtcommon/RussianQtTexts.h"
-#include "tests/support/Pictures.h"
-
-using namespace Qt::StringLiterals;
+// The editor window driven as a user would: its look, the keys, painting and
+// taking strokes back, and the level check under the grid.
+#include "tests/editor/EditorFixture.h"
 
 namespace orbo::test {
 namespace {
 
-// Each block picture is one plain colour, so a cell's colour tells its block.
-const QList<QColor> BlockColours = {QColor(40, 40, 40),  QColor(200, 30, 30), QColor(30, 160, 30),
-                                    QColor(200, 200, 0), QColor(30, 30, 200), QColor(200, 0, 200)};
-
 using Poll = std::pair<int, int>;  // the chosen block and whether Space armed painting
 
-// Records what the window asked of its dialogs and answers the open dialog
-// with a prepared file name.
-class FakeDialogs final : public EditorDialogs {
-public:
-    QString chooseFileToOpen(QWidget*, const QString& startFolder, const QString& filter) override {
-        asked = {startFolder, filter};
-        return answer;
-    }
-    void showMessage(QWidget*, const QString& text) override { messages << text; }
-
-    QString answer;
-    QStringList asked;
-    QStringList messages;
-};
-
-QByteArray rowsOf(const QByteArray& row, int count) { return (row + "\r\n").repeated(count); }
-
-// Sets an environment variable for as long as it lives; null: unset.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value)
-        : name_(name), old_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
-        if (value)
-            qputenv(name, value);
-        else
-            qunsetenv(name);
-    }
-    ~ScopedVariable() {
-        if (wasSet_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool wasSet_;
-};
-
-// The real window over a program folder of its own, shown offscreen, with a
-// data folder of its own for the player's saves. The key poll timer is stopped
-// unless asked for, so that a test decides when keys are read.
-struct Editor {
-    explicit Editor(bool polling = false, const char* missingPicture = "") {
-        QVERIFY(QDir(dir.path()).mkdir(toQString(program_files::graphicsFolder())));
-        for (std::size_t code = 0; code < BlockPictureFiles.size(); ++code) {
-            QImage image(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
-            image.fill(BlockColours[static_cast<int>(code)]);
-            if (qstrcmp(BlockPictureFiles[code], missingPicture) != 0)
-                QVERIFY(image.save(path(toQString(program_files::graphicsFolder() / BlockPictureFiles[code])), "BMP"));
-        }
-        auto fake = std::make_unique<FakeDialogs>();
-        dialogs = fake.get();
-        form = std::make_unique<EditorWindow>(toPath(dir.path()), std::move(fake));
-        if (!polling) form->findChild<QTimer*>(u"keyPollTimer"_s)->stop();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
-    QString path(const QString& relative) const { return dir.filePath(relative); }
-    void write(const QString& relative, const QByteArray& bytes) const {
-        QFile file(path(relative));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray read(const QString& relative) const {
-        QFile file(path(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // The 240 cells row by row: the codes the grid holds, and the blocks whose
-    // pictures they show (-1 for none).
-    QList<int> grid() const {
-        QList<int> codes;
-        for (int n = 0; n < FieldView::CellCount; ++n)
-            codes << form->editorGrid().at(n % FieldColumns, n / FieldColumns);
-        return codes;
-    }
-    QList<int> pictures() const {
-        const QImage image = field()->grab().toImage();
-        QList<int> codes;
-        for (int n = 1; n <= FieldView::CellCount; ++n)
-            codes << static_cast<int>(BlockColours.indexOf(image.pixelColor(centre(n))));
-        return codes;
-    }
-
-    FieldView* field() const { return form->findChild<FieldView*>(u"field"_s); }
-    QWindow* window() const { return form->windowHandle(); }
-    static QPoint centre(int number) {
-        return {(number - 1) % FieldColumns * FieldView::CellWidth + FieldView::CellWidth / 2,
-                (number - 1) / FieldColumns * FieldView::CellHeight + FieldView::CellHeight / 2};
-    }
-    QPoint onWindow(int number) const { return field()->mapTo(form.get(), centre(number)); }
-    void moveTo(int number) const { QTest::mouseMove(window(), onWindow(number)); }
-    void press(Qt::Key key) const { QTest::keyPress(window(), key); }
-    void click(Qt::Key key) const { QTest::keyClick(window(), key); }
-    Poll poll() const {
-        form->pollKeys();
-        return {form->currentBlock(), form->paintKeyHeld()};
-    }
-    void open(const QString& relative) const {
-        dialogs->answer = relative.isEmpty() ? QString() : path(relative);
-        form->findChild<QAction*>(u"openLevel"_s)->trigger();
-    }
-    void save() const { form->findChild<QAction*>(u"saveLevel"_s)->trigger(); }
-    void play() const { form->findChild<QAction*>(u"playLevel"_s)->trigger(); }
-    QString ownLevel(int number) const { return dataHome.filePath(u"orbo/Этажи/Этаж%1.orb"_s.arg(number)); }
-
-    QTemporaryDir dir;
-    QTemporaryDir dataHome;
-    ScopedVariable dataHomeVariable{"XDG_DATA_HOME", dataHome.path().toUtf8().constData()};
-    FakeDialogs* dialogs = nullptr;
-    std::unique_ptr<EditorWindow> form;
-};
+// A level of the rows given, and the other rows all alike.
+QByteArray levelOf(const QMap<int, QByteArray>& rows, const QByteArray& others = "0000000000000000") {
+    QByteArray bytes;
+    for (int row = 0; row < FieldRows; ++row) bytes += rows.value(row, others) + "\r\n";
+    return bytes;
+}
 
 }  // namespace
 
 class EditorTest : public QObject {
     Q_OBJECT
 private slots:
+    // Three pictures fail three ways: one message names each for what went wrong, and they are drawn black.
     void windowShowsItsTextsAndTheKnownPictures() {
-        Editor editor(false, "Зелень.bmp");
+        // The information header of a BMP of 16384 x 16384 pixels, and no pixels.
+        QByteArray huge("BM", 2);
+        huge.append(12, '\0').append("\x28\0\0\0\0\x40\0\0\0\x40\0\0\1\0\x20\0", 16).append(88, '\0');
+        Editor editor(false, {{Brick, {}}, {Turf, "not a picture"}, {Ladder, huge}});
         EditorWindow& form = *editor.form;
         QCOMPARE(form.windowTitle(), u"Редактор карт для ОРБО"_s);
         QCOMPARE(form.centralWidget()->size(), QSize(640, 533));
         QCOMPARE(form.minimumSize(), form.maximumSize());
         QVERIFY(!form.windowFlags().testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         QStringList texts = {form.menuBar()->actions()[0]->text()};
-        for (const QAction* item : form.menuBar()->actions()[0]->menu()->actions()) texts << item->text();
-        QCOMPARE(texts,
-                 QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, u"Играть"_s, QString(), u"Выход"_s}));
-        QCOMPARE(form.findChild<QAction*>(u"playLevel"_s)->shortcut(), QKeySequence(Qt::Key_F5));
+        for (const QAction* menu : form.menuBar()->actions())
+            for (const QAction* item : menu->menu()->actions()) texts << item->text();
+        QCOMPARE(texts, QStringList({u"&Файл"_s, u"Открыть Игру"_s, u"Сохранить Игру"_s, u"Играть"_s, QString(),
+                                     u"Выход"_s, u"Отменить"_s, u"Повторить"_s, QString(), u"Сетка и старты"_s}));
         const auto* blockList = form.findChild<QListWidget*>(u"blockList"_s);
         texts.clear();
         for (int i = 0; i < blockList->count(); ++i) texts << blockList->item(i)->text();
@@ -172,49 +46,23 @@ private slots:
         const QImage client = form.centralWidget()->grab().toImage();
         QCOMPARE(client.pixelColor(320, 452), QColor(Qt::red));
         QCOMPARE(client.pixelColor(320, 456), QColor(Qt::black));
-        QCOMPARE(editor.dialogs->messages, QStringList(u"Фаил не найден "_s + editor.path(u"графика/Зелень.bmp"_s)));
+        QCOMPARE(editor.dialogs->messages,
+                 QStringList(u"Фаил не найден "_s + editor.picture(Brick) + u"\nНе удаётся прочитать файл "_s +
+                             editor.picture(Turf) + u"\nРисунок больше экрана "_s + editor.picture(Ladder)));
         QCOMPARE(editor.pictures(), QList<int>(240, Empty));
 
         form.showBlock(1, Turf);
         form.showBlock(20, Kettle);
         for (const int code : {6, 9, -1, 1000}) form.showBlock(20, code);
-        for (const int number : {0, 241}) form.showBlock(number, Brick);
+        for (const int number : {0, 241}) form.showBlock(number, Kettle);
         QList<int> shown(240, Empty);
-        shown[0] = -1;  // a picture that failed to load is drawn black
+        shown[0] = -1;
         shown[19] = Kettle;
         QCOMPARE(editor.pictures(), shown);
         // The picture alone changes, never the grid.
         QCOMPARE(editor.grid(), QList<int>(240, Empty));
-        form.findChild<QAction*>(u"exit"_s)->trigger();
+        editor.action(u"exit"_s)->trigger();
         QVERIFY(!form.isVisible());
-    }
-
-    // Three pictures failing three ways: one message, each named for what went wrong.
-    void pictureProblemsAreOneMessageNamingWhatFailed() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(toQString(program_files::graphicsFolder())));
-        const auto picture = [&](int code) {
-            return dir.filePath(
-                toQString(program_files::graphicsFolder() / BlockPictureFiles[static_cast<std::size_t>(code)]));
-        };
-        QImage cell(FieldView::CellWidth, FieldView::CellHeight, QImage::Format_RGB32);
-        cell.fill(Qt::gray);
-        for (int code = Empty; code <= Kettle; ++code) QVERIFY(cell.save(picture(code), "BMP"));
-        QVERIFY(QFile::remove(picture(Brick)));
-        QFile broken(picture(Turf));
-        QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate) && broken.write("not a picture") > 0);
-        broken.close();
-        const QByteArray huge = QByteArray::fromStdString(oversizedPicture());
-        QFile large(picture(Ladder));
-        QVERIFY(large.open(QIODevice::WriteOnly | QIODevice::Truncate) && large.write(huge) == huge.size());
-        large.close();
-
-        auto fake = std::make_unique<FakeDialogs>();
-        const FakeDialogs* dialogs = fake.get();
-        const EditorWindow form(toPath(dir.path()), std::move(fake));
-        QCOMPARE(dialogs->messages,
-                 QStringList({u"Фаил не найден "_s + picture(Brick) + u"\nНе удаётся прочитать файл "_s +
-                              picture(Turf) + u"\nРисунок больше экрана "_s + picture(Ladder)}));
     }
 
     void keyPollChoosesTheHighestDigitAndArmsPainting() {
@@ -303,159 +151,6 @@ private slots:
         QCOMPARE(editor.pictures(), painted);
     }
 
-    void anOpenedLevelIsSavedUnderTheNextFreeNumber() {
-        Editor editor;
-        // The game spells the folder with a capital letter; it is the same folder.
-        QVERIFY(QDir(editor.dir.path()).mkdir(u"Этажи"_s));
-        for (int i = 0; i < 5; ++i) editor.write(u"Этажи/Orbo%1.orb"_s.arg(i), "1\r\n");
-        editor.save();
-        editor.save();
-        // Six files left: the count names Этаж6.orb, which is taken and must survive.
-        QVERIFY(QFile::remove(editor.path(u"Этажи/Orbo0.orb"_s)));
-        editor.write(u"ladders.orb"_s, rowsOf("3333333333333333", 15));
-        editor.write(u"odd.orb"_s, "12\r\n1x11\r\n0123456789\r\n55555555555555559999");
-        editor.open(u"ladders.orb"_s);
-        editor.open(u"odd.orb"_s);
-        QCOMPARE(editor.dialogs->asked, QStringList({editor.dir.path(), u"*.orb"_s}));
-        QList<int> shown(240, Empty);
-        shown[0] = shown[16] = shown[18] = shown[19] = Brick;
-        shown[1] = Turf;
-        // Codes 6 to 9 are kept but have no picture: those cells still show the ladders.
-        for (int col = 0; col < 10; ++col) shown[32 + col] = col <= Kettle ? col : Ladder;
-        for (int col = 0; col < FieldColumns; ++col) shown[48 + col] = Kettle;
-        QCOMPARE(editor.pictures(), shown);
-        editor.save();
-
-        const QString saved = u"Этаж сохранен, под именем "_s + editor.path(u"Этажи/Этаж"_s);
-        QCOMPARE(editor.dialogs->messages, QStringList({saved + "5.orb"_L1, saved + "6.orb"_L1, saved + "7.orb"_L1}));
-        QCOMPARE(editor.read(u"Этажи/Этаж6.orb"_s), rowsOf("0000000000000000", 15));
-        QCOMPARE(editor.read(u"Этажи/Этаж7.orb"_s),
-                 "1200000000000000\r\n1011000000000000\r\n0123456789000000\r\n5555555555555555\r\n" +
-                     rowsOf("0000000000000000", 11));
-    }
-
-    void anOpenThatReadsNothingLeavesTheGridAlone_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("cancelled") << QString();
-        QTest::newRow("missing file") << u"нет.orb"_s;
-        QTest::newRow("a folder") << u"папка.orb"_s;
-    }
-
-    void anOpenThatReadsNothingLeavesTheGridAlone() {
-        QFETCH(QString, chosen);
-        Editor editor;
-        QVERIFY(QDir(editor.dir.path()).mkdir(u"папка.orb"_s));
-        editor.write(u"bricks.orb"_s, rowsOf("1111111111111111", 15));
-        editor.open(u"bricks.orb"_s);
-        editor.open(chosen);
-        QCOMPARE(editor.dialogs->messages,
-                 chosen.isEmpty() ? QStringList() : QStringList(u"Фаил не найден "_s + editor.path(chosen)));
-        QCOMPARE(editor.grid(), QList<int>(240, Brick));
-        QCOMPARE(editor.pictures(), QList<int>(240, Brick));
-    }
-
-    void aFailedSaveNamesThePathAndLeavesNothing() {
-        Editor editor;
-        const auto entries = [&](const QString& folder) {
-            return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        };
-        // The program's folder takes nothing: the level goes to the player's own folder, made for it.
-        editor.save();
-        QCOMPARE(entries(editor.dir.path()), QStringList(u"графика"_s));
-        QCOMPARE(editor.dialogs->messages.takeFirst(), u"Этаж сохранен, под именем "_s + editor.ownLevel(0));
-        QFile own(editor.ownLevel(0));
-        QVERIFY(own.open(QIODevice::ReadOnly));
-        QCOMPARE(own.readAll(), rowsOf("0000000000000000", 15));
-        QVERIFY(QDir(editor.dir.path()).mkdir(u"этажи"_s));
-        editor.write(u"этажи/Orbo0.orb"_s, "1\r\n");
-        // No file may grow past 100 bytes meanwhile, whatever the user's rights.
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit limited{100, saved.rlim_max};
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limited);
-        editor.save();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
-        QCOMPARE(entries(editor.path(u"этажи"_s)), QStringList(u"Orbo0.orb"_s));
-        QCOMPARE(entries(QFileInfo(editor.ownLevel(0)).path()), QStringList(u"Этаж0.orb"_s));
-        // Both folders failed; each is named with the system's reason on a line of its own.
-        const auto failed = [&](const QString& path, int error) {
-            return u"Путь не найден "_s + path + u'\n' + QString::fromUtf8(std::strerror(error));
-        };
-        QCOMPARE(editor.dialogs->messages, QStringList(failed(editor.path(u"этажи/Этаж1.orb"_s), EFBIG) + u'\n' +
-                                                       failed(editor.ownLevel(1), EFBIG)));
-
-        // Without a folder of the player's own there is only the program's to name.
-        const ScopedVariable noDataHome("XDG_DATA_HOME", nullptr);
-        const ScopedVariable noHome("HOME", nullptr);
-        QVERIFY(QDir(editor.path(u"этажи"_s)).removeRecursively());
-        editor.dialogs->messages.clear();
-        editor.save();
-        QCOMPARE(editor.dialogs->messages, QStringList(failed(editor.path(u"этажи"_s), ENOENT)));
-    }
-
-    void thePlayersOwnFolderFollowsTheDesktopsRules_data() {
-        QTest::addColumn<QByteArray>("dataHome");
-        QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("data home") << "/data"_ba
-                                   << "/home/ann"_ba << u"/data/orbo/Этажи"_s;
-        QTest::newRow("no data home") << QByteArray() << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
-        QTest::newRow("relative data home") << "data"_ba
-                                            << "/home/ann"_ba << u"/home/ann/.local/share/orbo/Этажи"_s;
-        QTest::newRow("relative home") << QByteArray() << "ann"_ba << QString();
-    }
-
-    void thePlayersOwnFolderFollowsTheDesktopsRules() {
-        QFETCH(QByteArray, dataHome);
-        QFETCH(QByteArray, home);
-        QFETCH(QString, folder);
-        const ScopedVariable dataHomeVariable("XDG_DATA_HOME", dataHome.isNull() ? nullptr : dataHome.constData());
-        const ScopedVariable homeVariable("HOME", home.constData());
-        QCOMPARE(toQString(userLevelFolder()), folder);
-    }
-
-    void playRunsTheGameOnACopyOfTheGrid() {
-        Editor editor;
-        QVERIFY(QDir(editor.dir.path()).mkdir(u"Этажи"_s));
-        editor.write(u"Этажи/Orbo0.orb"_s, rowsOf("1111111111111111", 15));
-        editor.play();
-        QCOMPARE(editor.dialogs->messages, QStringList(u"Фаил не найден "_s + editor.path(u"orbo"_s)));
-
-        // A stand-in for the game that notes where it runs and its arguments.
-        editor.write(u"orbo"_s, "#!/bin/sh\nprintf '%s\\n' \"$(pwd)\" \"$@\" >> started\n");
-        QVERIFY(QFile::setPermissions(editor.path(u"orbo"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        editor.open(u"Этажи/Orbo0.orb"_s);
-        editor.click(Qt::Key_4);
-        editor.press(Qt::Key_Space);
-        editor.poll();
-        editor.moveTo(1);
-        editor.play();
-        QTRY_COMPARE(editor.read(u"started"_s).count("--level"), 1);
-        editor.moveTo(2);
-        editor.play();
-        QTRY_COMPARE(editor.read(u"started"_s).count("--level"), 2);
-        const QList<QByteArray> started = editor.read(u"started"_s).split('\n');
-        QCOMPARE(started.size(), 7);
-        const QByteArray first = rowsOf("3111111111111111", 1) + rowsOf("1111111111111111", 14);
-        const QByteArray second = rowsOf("3311111111111111", 1) + rowsOf("1111111111111111", 14);
-        for (const QByteArray& line : {started[0], started[3]}) QCOMPARE(QString::fromUtf8(line), editor.dir.path());
-        QCOMPARE(started[1], "--level");
-        QCOMPARE(started[4], "--level");
-        // Each time a temporary file of its own, never one in the level folder; both
-        // are there for as long as the editor runs.
-        QVERIFY(started[2] != started[5]);
-        for (const QByteArray& level : {started[2], started[5]}) {
-            QVERIFY(!level.startsWith(editor.dir.path().toUtf8()));
-            QFile file(QString::fromUtf8(level));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), level == started[2] ? first : second);
-        }
-        QCOMPARE(QDir(editor.path(u"Этажи"_s)).entryList(QDir::Files), QStringList(u"Orbo0.orb"_s));
-        QCOMPARE(editor.dialogs->messages.size(), 1);
-    }
-
     void theBlockListShowsTheChosenBlockOnly() {
         Editor editor;
         auto* list = editor.form->findChild<QListWidget*>(u"blockList"_s);
@@ -483,24 +178,105 @@ private slots:
         QCOMPARE(shown(), Kettle);
     }
 
-    void theOpenDialogSpeaksRussian() {
-        const auto russian = installRussianQtTexts();
-        QVERIFY(russian);
-        QStringList seen;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            seen << dialog->windowTitle();
-            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->isVisible()) seen << button->text().remove(u'&');
-            for (const QLabel* label : dialog->findChildren<QLabel*>()) seen << label->text().remove(u'&');
-            dialog->reject();
-        });
-        answer.start(10);
-        QCOMPARE(QtEditorDialogs().chooseFileToOpen(nullptr, QDir::tempPath(), u"*.orb"_s), QString());
-        for (const QString& text : {u"Открыть"_s, u"Отмена"_s, u"Имя файла:"_s, u"Типы файлов:"_s})
-            QVERIFY2(seen.count(text) >= 1, qPrintable(text + u" is not among "_s + seen.join(u", "_s)));
+    // Every command has its key, and the file menu opens from the keyboard on any layout.
+    void theKeysReachTheCommands() {
+        Editor editor;
+        editor.click(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor.dialogs->asked.size(), 2);
+        editor.click(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(editor.dialogs->messages, QStringList(u"Этаж сохранен, под именем "_s + editor.ownLevel(0)));
+        QCOMPARE(editor.action(u"playLevel"_s)->shortcut(), QKeySequence(Qt::Key_F5));
+        const auto* fileMenu = editor.form->findChild<QMenu*>(u"fileMenu"_s);
+        const std::tuple<Qt::Key, QString, Qt::KeyboardModifier> menuKeys[] = {
+            {Qt::Key_F10, QString(), Qt::NoModifier},
+            {Qt::Key_F, u"f"_s, Qt::AltModifier},
+            {Qt::Key(u'Ф'), u"ф"_s, Qt::AltModifier}};
+        for (const auto& [key, text, modifier] : menuKeys) {
+            QTest::sendKeyEvent(QTest::Click, editor.window(), key, text, modifier);
+            QTRY_COMPARE(QApplication::activePopupWidget(), fileMenu);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QTest::keyClick(editor.form->menuBar(), Qt::Key_Escape);
+        }
+        // G shows and hides the outlines over the pictures: a cell's edge shows its block only without them.
+        const auto edge = [&] {
+            return editor.field()->grab().toImage().pixelColor(FieldView::CellWidth, 5 * 30 + 15);
+        };
+        QVERIFY(edge() != BlockColours[Empty]);
+        editor.click(Qt::Key_G);
+        QCOMPARE(edge(), BlockColours[Empty]);
+        editor.click(Qt::Key_G);
+        QVERIFY(edge() != BlockColours[Empty]);
+    }
+
+    // Undo takes back one stroke at a time, redo puts it back, and opening a level starts afresh.
+    void undoTakesBackAWholeStroke() {
+        Editor editor;
+        editor.stroke(Qt::Key_2, {1, 2, 3});
+        editor.stroke(Qt::Key_3, {3, 4, 3});
+        QList<int> bricks(240, Empty);
+        bricks[0] = bricks[1] = bricks[2] = Brick;
+        QList<int> both = bricks;
+        both[2] = both[3] = Turf;
+        const QList<std::pair<QKeySequence, QList<int>>> steps = {{QKeySequence::Undo, bricks},
+                                                                  {QKeySequence(u"Ctrl+Z"_s), QList<int>(240, Empty)},
+                                                                  {QKeySequence(u"Ctrl+Shift+Z"_s), bricks},
+                                                                  {QKeySequence(u"Ctrl+Y"_s), both},
+                                                                  {QKeySequence(u"Ctrl+Y"_s), both}};
+        for (const auto& [keys, shown] : steps) {
+            QTest::keySequence(editor.window(), keys);
+            QCOMPARE(editor.grid(), shown);
+            QCOMPARE(editor.pictures(), shown);
+        }
+        // One step more than the history holds: the first stroke can no longer be taken back.
+        for (int stroke = 0; stroke < HistorySteps; ++stroke) editor.stroke(stroke % 2 ? Qt::Key_2 : Qt::Key_5, {5, 6});
+        int undone = 0;
+        for (; editor.action(u"undo"_s)->isEnabled(); ++undone) QTest::keySequence(editor.window(), QKeySequence::Undo);
+        QCOMPARE(undone, HistorySteps);
+        QCOMPARE(editor.grid(), both);
+        editor.write(u"level.orb"_s, rowsOf("1", 15));
+        editor.open(u"level.orb"_s);
+        QVERIFY(!editor.action(u"undo"_s)->isEnabled() && !editor.action(u"redo"_s)->isEnabled());
+    }
+
+    void theCheckLineJudgesTheLevelAsItStands_data() {
+        QTest::addColumn<QByteArray>("level");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<bool>("fair");
+        QTest::addColumn<int>("marked");  // the cell framed as out of reach, or 0
+        // The cops go the long way round: over a brick shelf and down the ladder at its far end.
+        QMap<int, QByteArray> longWay = {{0, "0000000000000000"}, {1, "1111111111111113"}, {14, "0050000000000003"}};
+        QTest::newRow("fair") << levelOf(longWay, "0000000000000003")
+                              << u"Все чайники достижимы (1); копы у старта героя через 13,8 с."_s << true << 0;
+        longWay.insert(7, "0000000050000003");
+        QTest::newRow("kettle out of reach")
+            << levelOf(longWay, "0000000000000003")
+            << u"Недостижимых чайников: 1 из 2; копы у старта героя через 13,8 с."_s << false << 121;
+        QTest::newRow("cop rush") << levelOf({{1, "1011111111111111"}, {14, "0000000000000050"}})
+                                  << u"Все чайники достижимы (1); копы у старта героя через 2,8 с: это быстрее 5,0 с."_s
+                                  << false << 0;
+        QTest::newRow("blocked start") << levelOf({{2, "0700000000000000"}, {14, "0100000000000000"}})
+                                       << u"Старт героя занят; клеток с кодом больше 5: 1; нет ни одного чайника."_s
+                                       << false << 0;
+    }
+
+    void theCheckLineJudgesTheLevelAsItStands() {
+        QFETCH(QByteArray, level);
+        QFETCH(QString, said);
+        QFETCH(bool, fair);
+        QFETCH(int, marked);
+        Editor editor;
+        editor.write(u"level.orb"_s, level);
+        editor.open(u"level.orb"_s);
+        const auto* line = editor.form->findChild<QLabel*>(u"checkLine"_s);
+        QTRY_COMPARE(line->text(), said);
+        QCOMPARE(line->palette().color(QPalette::WindowText), fair ? QColor(Qt::green) : QColor(0xFF, 0xE0, 0x00));
+        // A red frame around the kettle out of reach, just inside its cell.
+        const QImage field = editor.field()->grab().toImage();
+        for (int cell = 1; cell <= FieldView::CellCount; ++cell) {
+            const QColor frame = field.pixelColor(Editor::centre(cell) - QPoint(FieldView::CellWidth / 2 - 1, 0));
+            QCOMPARE(frame == QColor(0xFF, 0x20, 0x20), cell == marked);
+        }
     }
 };
 

@@ -1,4 +1,5 @@
 #include <sys/resource.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImageWriter>
@@ -17,8 +18,10 @@
 
 #include "game/frontend/MainMenu.h"
 #include "game/frontend/MenuMessages.h"
+#include "game/frontend/MenuPad.h"
 #include "game/frontend/OptionsDialog.h"
 #include "game/frontend/PictureFiles.h"
+#include "game/platform/VirtualPad.h"
 #include "tests/support/FakeMachine.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/ProgramFolder.h"
@@ -152,6 +155,30 @@ void withOptions(MainMenu& menu, const std::function<void(OptionsDialog&)>& act)
     QVERIFY2(acted, "the options dialog did not come up");
 }
 
+// A virtual pad plugged in, on which buttons are tapped between two readings of
+// the menu's pad.
+class TappedPad {
+public:
+    explicit TappedPad(MenuPad& reader) : reader_(reader) {
+        if (!pad_.attached()) qFatal("FrontendTest.cpp: no virtual pad: %s", SDL_GetError());
+        reader_.poll();  // opens it
+    }
+    void tap(std::initializer_list<SDL_GameControllerButton> buttons) {
+        for (const SDL_GameControllerButton button : buttons) {
+            pad_.hold(button, true);
+            reader_.poll();
+            pad_.hold(button, false);
+            reader_.poll();
+        }
+    }
+
+private:
+    MenuPad& reader_;
+    sdl::VirtualPad pad_;
+};
+
+QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
 }  // namespace
 
 class FrontendTest : public QObject {
@@ -169,6 +196,8 @@ private slots:
     void missingGraphicsFolderIsOneMessage();
     void manyFailedPicturesAreCountedWithTheListInTheDetails();
     void readOnlyInstallReportsOnlyTheBmpsItLacks();
+    void aPadMovesThroughTheMenuAndStartsAGame();
+    void aPadSetsTheOptionsAndClosesTheDialog();
 };
 
 void FrontendTest::menuShowsItsTextsAndSetsTheDefaultOptions() {
@@ -440,6 +469,53 @@ void FrontendTest::readOnlyInstallReportsOnlyTheBmpsItLacks() {
     QCOMPARE(world.messages.size(), 1);
     QCOMPARE(boxText(world.messages.front()).details, unwritten.join('\n'));
     QCOMPARE(firstLine(shipped), "shipped");
+}
+
+void FrontendTest::aPadMovesThroughTheMenuAndStartsAGame() {
+    MenuWorld world;
+    int sessions = 0;
+    auto menu = world.makeMenu([&](Game&) { ++sessions; });
+    menu->show();
+    QApplication::setActiveWindow(menu.get());
+    MenuPad reader(menu.get());
+    TappedPad pad(reader);
+    const auto down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+    const auto up = SDL_CONTROLLER_BUTTON_DPAD_UP;
+    QCOMPARE(focusName(), QStringLiteral("newGameButton"));
+    pad.tap({down});
+    QCOMPARE(focusName(), QStringLiteral("optionsButton"));  // past the disabled continue button
+    pad.tap({down, down, down});
+    QCOMPARE(focusName(), QStringLiteral("exitButton"));
+    pad.tap({up, up, up, up});
+    QCOMPARE(focusName(), QStringLiteral("newGameButton"));
+    pad.tap({SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_Y});
+    QCOMPARE(sessions, 0);
+    pad.tap({SDL_CONTROLLER_BUTTON_A});
+    QCOMPARE(sessions, 1);
+}
+
+// Up and down move between the controls, left and right choose, A presses, B is Esc.
+void FrontendTest::aPadSetsTheOptionsAndClosesTheDialog() {
+    MenuWorld world;
+    auto menu = world.makeMenu();
+    MenuPad reader(menu.get());
+    TappedPad pad(reader);
+    const auto down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+    const auto right = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+    const auto a = SDL_CONTROLLER_BUTTON_A;
+    const auto padInOptions = [&](std::initializer_list<SDL_GameControllerButton> buttons) {
+        withOptions(*menu, [&](OptionsDialog& dialog) {
+            QApplication::setActiveWindow(&dialog);  // as a window manager would
+            pad.tap(buttons);
+            QVERIFY(!dialog.isVisible());
+        });
+    };
+    // Sound off, music on, smart cops, speed 3, "Окей".
+    padInOptions({a, down, a, down, right, down, down, right, SDL_CONTROLLER_BUTTON_DPAD_UP, a});
+    QCOMPARE(world.options(), std::tuple(false, true, 1, 3));
+    world.game->settings = {true, false, 0, 2};
+    padInOptions({a, down, SDL_CONTROLLER_BUTTON_B});
+    QCOMPARE(world.options(), std::tuple(true, false, 0, 2));  // B closed it as Esc does
 }
 
 }  // namespace orbo::test

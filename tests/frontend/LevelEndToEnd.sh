@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The game program on one level file, on a real X display: --help names the
-# option, a machine without sound says so in a message box before the play
-# screen opens, and Esc ends the session and the program. Skipped (77) without
-# a display, the X tools or the game's pictures beside the program.
+# option, a level file that is not there is named in a message box and ends the
+# program with status 1, a machine without sound says so in a message box
+# before the play screen opens, and Esc ends the session and the program.
+# Skipped (77) without a display, the X tools or the game's pictures beside the
+# program.
 set -u
 bin=$1
 [[ -n "${DISPLAY:-}" ]] && command -v xdotool >/dev/null && command -v xwininfo >/dev/null || exit 77
@@ -33,31 +35,43 @@ level="$work/мой этаж.orb"
     printf '0000000050000000\r\n'
 } >"$level"
 
-# No sound driver by that name: the sound device cannot open.
-SDL_AUDIODRIVER=orbo-no-such-driver "$bin/orbo" --level "$level" >"$work/log" 2>&1 &
-pid=$!
 # The program's windows titled exactly "Orbo", as "ID WIDTH" lines: the message
 # boxes are small, the play screen covers the screen.
 orboWindows() { xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) "Orbo": .* \([0-9]*\)x[0-9]*+.*/\1 \2/p'; }
 boxUp() { orboWindows | awk '$2 < 1024 { found = 1 } END { exit !found }'; }
 screenUp() { orboWindows | awk '$2 >= 1024 { found = 1 } END { exit !found }'; }
+programEnded() { ! kill -0 "$pid" 2>/dev/null; }
+# Return answers the box once it has the keyboard, and the condition follows.
+answerBoxUntil() {
+    local box
+    box=$(orboWindows | awk '{ print $1; exit }')
+    for ((attempt = 0; attempt < 20; ++attempt)); do
+        xdotool windowfocus --sync "$box" key Return 2>/dev/null
+        waitFor 2 "$@" && return 0
+    done
+    return 1
+}
+# The status of the program once it has ended.
+endStatus() {
+    wait "$pid"
+    status=$?
+    pid=
+}
+
+"$bin/orbo" --level "$work/нет такого.orb" >"$work/log" 2>&1 &
+pid=$!
+waitFor 60 boxUp || fail "no message box named the missing level file"
+answerBoxUntil programEnded || fail "the program went on after the missing level file"
+endStatus
+[[ $status -eq 1 ]] || fail "a missing level file ended the program with status $status"
+
+# No sound driver by that name: the sound device cannot open.
+SDL_AUDIODRIVER=orbo-no-such-driver "$bin/orbo" --level "$level" >"$work/log" 2>&1 &
+pid=$!
 waitFor 60 boxUp || fail "no message box told that there is no sound"
 screenUp && fail "the play screen opened before the message was answered"
-box=$(orboWindows | awk '{ print $1; exit }')
-# Return answers the box once it has the keyboard, and the play screen follows.
-answerBox() {
-    xdotool windowfocus --sync "$box" key Return 2>/dev/null
-    waitFor 2 screenUp
-}
-answered=false
-for ((attempt = 0; attempt < 20; ++attempt)); do
-    answerBox && answered=true && break
-done
-$answered || fail "the play screen did not open after the message"
+answerBoxUntil screenUp || fail "the play screen did not open after the message"
 
-programEnded() { ! kill -0 "$pid" 2>/dev/null; }
 holdEscUntil programEnded || fail "Esc did not end the program"
-wait "$pid"
-status=$?
-pid=
+endStatus
 [[ $status -eq 0 ]] || fail "the program ended with status $status"

@@ -22,6 +22,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(orbo::LevelEnd)
+
 namespace orbo::test {
 namespace {
 
@@ -41,17 +43,22 @@ struct Trial : FakeGame {
         writeFile(levelFile, levelText(rows));
     }
 
-    // Holds the keys on every pass until the session ends, or Esc after limit passes.
-    int play(std::initializer_list<int> keys, int limit = 600) {
-        int pass = 0;
+    // Holds the keys on every pass until the session ends, or Esc after limit
+    // passes; once the end is on the screen, the key sets of `then` are down
+    // one after the other at each look at the keyboard (the last one stays).
+    LevelEnd play(const QList<int>& keys, const QList<QList<int>>& then = {}, int limit = 600) {
+        qsizetype looks = 0;
         machine.events.onPump = [&] {
-            ++pass;
             machine.keyboard.releaseAll();
-            machine.keyboard.press(keys);
-            if (pass >= limit) machine.keyboard.press({ScanCode::Escape});
+            const bool ended = game->session.quit;
+            if (ended && endShownAt == 0) endShownAt = machine.clock.tickCount();
+            for (const int key : ended && !then.isEmpty() ? then.value(looks++, then.last()) : keys)
+                machine.keyboard.press({key});
+            if (!ended && ++passes >= limit) machine.keyboard.press({ScanCode::Escape});
         };
-        playLevelFile(*game, levelFile);
-        return pass;
+        const LevelEnd end = playLevelFile(*game, levelFile);
+        endShownMs = endShownAt == 0 ? 0 : machine.clock.tickCount() - endShownAt;
+        return end;
     }
 
     std::string row(int number) const {
@@ -62,6 +69,9 @@ struct Trial : FakeGame {
 
     TempDir levelDir;
     std::filesystem::path levelFile = levelDir.path() / "Проба1.orb";
+    int passes = 0;
+    std::uint32_t endShownAt = 0;
+    std::uint32_t endShownMs = 0;
 };
 
 }  // namespace
@@ -74,15 +84,21 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("menu") << QStringList() << QString() << 0 << QString();
+        QTest::addColumn<bool>("fullscreen");
+        QTest::newRow("menu") << QStringList() << QString() << 0 << QString() << true;
         QTest::newRow("level") << QStringList({"--level", "мои этажи/Этаж 3.orb"}) << "мои этажи/Этаж 3.orb" << 0
-                               << QString();
-        QTest::newRow("level=") << QStringList({"--level=x.orb"}) << "x.orb" << 0 << QString();
-        QTest::newRow("help") << QStringList({"--help"}) << QString() << 0 << "--level <ФАЙЛ>";
-        QTest::newRow("no file") << QStringList({"--level"}) << QString() << 2 << "level";
-        QTest::newRow("empty file") << QStringList({"--level", ""}) << QString() << 2 << "ФАЙЛ";
-        QTest::newRow("misspelt") << QStringList({"--levle", "x.orb"}) << QString() << 2 << "levle";
-        QTest::newRow("stray") << QStringList({"x.orb"}) << QString() << 2 << "x.orb";
+                               << QString() << true;
+        QTest::newRow("level=") << QStringList({"--level=x.orb"}) << "x.orb" << 0 << QString() << true;
+        QTest::newRow("window") << QStringList({"--window", "--level=x.orb"}) << "x.orb" << 0 << QString() << false;
+        QTest::newRow("last counts") << QStringList({"--window", "--fullscreen"}) << QString() << 0 << QString()
+                                     << true;
+        QTest::newRow("last counts 2") << QStringList({"--fullscreen", "--window"}) << QString() << 0 << QString()
+                                       << false;
+        QTest::newRow("help") << QStringList({"--help"}) << QString() << 0 << "--window" << true;
+        QTest::newRow("no file") << QStringList({"--level"}) << QString() << 2 << "level" << true;
+        QTest::newRow("empty file") << QStringList({"--level", ""}) << QString() << 2 << "ФАЙЛ" << true;
+        QTest::newRow("misspelt") << QStringList({"--levle", "x.orb"}) << QString() << 2 << "levle" << true;
+        QTest::newRow("stray") << QStringList({"x.orb"}) << QString() << 2 << "x.orb" << true;
     }
 
     void commandLineChoosesTheMenuOrOneLevel() {
@@ -90,17 +106,19 @@ private slots:
         QFETCH(QString, level);
         QFETCH(int, status);
         QFETCH(QString, printed);
+        QFETCH(bool, fullscreen);
         const CommandLine wanted = parseCommandLine(QStringList(u"orbo"_s) + arguments);
         QCOMPARE(wanted.levelFile.has_value(), !level.isEmpty());
         if (wanted.levelFile) QCOMPARE(QString::fromStdString(wanted.levelFile->string()), level);
         QCOMPARE(wanted.exitStatus, status);
         QCOMPARE(wanted.output.has_value(), !printed.isEmpty());
         if (wanted.output) QVERIFY2(wanted.output->contains(printed), qPrintable(*wanted.output));
+        QCOMPARE(wanted.fullscreen, fullscreen);
     }
 
     void clearingTheLevelEndsTheSessionWithNoOtherLevel() {
         Trial trial;
-        trial.play({ScanCode::Right});
+        QCOMPARE(trial.play({ScanCode::Right}), LevelEnd::Cleared);
         QCOMPARE(trial.machine.messages.shown(), std::vector<std::string>());
         QCOMPARE(trial.game->progress.score, 110);
         QVERIFY(!trial.game->progress.canContinue);
@@ -114,18 +132,44 @@ private slots:
                  std::vector<std::string>{"Путь не найден " + displayPath(trial.dir.path() / "этажи")});
     }
 
-    void leavingOrSkippingEndsTheSessionAtOnce_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Esc") << ScanCode::Escape;
-        QTest::newRow("=") << ScanCode::Equals;
+    // The keys that ended the game are still down: the end stays on the screen
+    // for two seconds, unless another key goes down.
+    void theScreenSaysHowTheLevelEnded_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QList<QList<int>>>("then");
+        QTest::addColumn<LevelEnd>("end");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("passes");
+        QTest::addColumn<int>("shownMs");
+        QTest::newRow("cleared") << QList{ScanCode::Right} << QList<QList<int>>() << LevelEnd::Cleared
+                                 << u"Этаж пройден! Счет: 110"_s << 0 << 2000;
+        QTest::newRow("lives lost") << QList{ScanCode::R} << QList<QList<int>>() << LevelEnd::LivesLost
+                                    << u"Все жизни потеряны, игра окончена."_s << 10 << 2000;
+        QTest::newRow("Esc") << QList{ScanCode::Escape} << QList<QList<int>>() << LevelEnd::Left
+                             << u"Игра прервана клавишей Esc."_s << 1 << 2000;
+        QTest::newRow("=") << QList{ScanCode::Equals} << QList<QList<int>>() << LevelEnd::Skipped << u"Этаж пропущен."_s
+                           << 1 << 2000;
+        QTest::newRow("Esc let go and pressed again")
+            << QList{ScanCode::Escape} << QList<QList<int>>{{ScanCode::Escape}, {}, {ScanCode::Escape}}
+            << LevelEnd::Left << u"Игра прервана клавишей Esc."_s << 1 << 20;
     }
 
-    void leavingOrSkippingEndsTheSessionAtOnce() {
-        QFETCH(int, key);
+    void theScreenSaysHowTheLevelEnded() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QList<QList<int>>, then);
+        QFETCH(LevelEnd, end);
+        QFETCH(QString, said);
+        QFETCH(int, passes);
+        QFETCH(int, shownMs);
         Trial trial;
-        QCOMPARE(trial.play({key}), 1);
+        QCOMPARE(trial.play(keys, then), end);
+        const auto& texts = trial.machine.display.shownFrames().back().texts;
+        QCOMPARE(texts.empty() ? QString() : QString::fromStdString(texts.back()), said);
+        if (passes > 0) QCOMPARE(trial.passes, passes);
+        QVERIFY2(trial.endShownMs >= static_cast<std::uint32_t>(shownMs) &&
+                     trial.endShownMs < static_cast<std::uint32_t>(shownMs) + 20,
+                 qPrintable(QString::number(trial.endShownMs)));
         QCOMPARE(trial.machine.messages.shown(), std::vector<std::string>());
-        QCOMPARE(trial.row(14), "0050000000000000");
         QVERIFY(!trial.machine.display.isOpen());
     }
 
@@ -140,10 +184,19 @@ private slots:
         Trial trial;
         std::filesystem::remove(trial.levelFile);
         if (folder) std::filesystem::create_directory(trial.levelFile);
-        QCOMPARE(trial.play({}), 0);
+        QCOMPARE(trial.play({}), LevelEnd::NotPlayed);
+        QCOMPARE(trial.passes, 0);
         QCOMPARE(trial.machine.messages.shown(),
                  std::vector<std::string>{"Фаил не найден " + displayPath(trial.levelFile)});
         QCOMPARE(trial.machine.display.flips(), 0);
+    }
+
+    // The screen lost during play has been reported; the program must not end as if the level had been played.
+    void aLostScreenEndsTheLevelUnplayed() {
+        Trial trial;
+        trial.machine.display.loseScreenAfter(5);
+        QCOMPARE(trial.play({}), LevelEnd::ScreenLost);
+        QCOMPARE(trial.machine.messages.shown().size(), 1u);
     }
 
     // Without a display SDL has no way to show a message box; Qt's takes its place.

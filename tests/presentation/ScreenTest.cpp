@@ -116,8 +116,11 @@ TEST(FramePacer, SleepsOnlyWhereTheDisplayDidNotWaitAndNeverRushesToCatchUp) {
     EXPECT_EQ(sdl::FramePacer(0.0).period(), sdl::FramePacer(60.0).period()) << "an unknown refresh counts as 60 Hz";
 }
 
+// Below twice the picture it is scaled to fit; from twice on by whole steps (HiDPI).
 TEST(FitPicture, TheScreenPictureKeepsItsShapeBetweenBlackBars) {
-    const std::tuple<int, int, int, int> screens[] = {{1920, 1080, 240, 0}, {1280, 1024, 0, 32}, {1024, 768, 0, 0}};
+    const std::tuple<int, int, int, int> screens[] = {
+        {1920, 1080, 240, 0}, {1280, 1024, 0, 32},    {1024, 768, 0, 0},     {800, 1200, 0, 300},
+        {2048, 1536, 0, 0},   {3840, 2160, 896, 312}, {2560, 1600, 256, 32}, {3100, 2304, 14, 0}};
     for (const auto& [width, height, x, y] : screens) {
         const sdl::Placement p = sdl::fitPicture(width, height, 1024, 768);
         EXPECT_EQ(std::make_tuple(p.x, p.y, p.width, p.height), std::make_tuple(x, y, width - 2 * x, height - 2 * y));

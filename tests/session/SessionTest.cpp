@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
+#include <vector>
 
 #include "game/core/ScanCodes.h"
 #include "game/session/Keyboard.h"
@@ -141,6 +143,57 @@ TEST_F(SessionTest, AKeyboardThatCannotReportGivesNoCommands) {
     machine.keyboard.setBroken(true);
     handleKeyboard(*game);
     EXPECT_FALSE(game->session.quit);
+}
+
+// The same keys with the window closed instead of Esc, on the fourth pass; a
+// pause (p) on the second. Both endings must leave the same game behind.
+TEST_F(SessionTest, ClosingThePlayWindowLeavesExactlyAsEscDoes) {
+    const std::vector<int> heldAtTheEnd[] = {{}, {ScanCode::Q}, {ScanCode::P}, {ScanCode::Right}};
+    for (const auto& held : heldAtTheEnd) {
+        for (const bool pausedBefore : {false, true}) {
+            const auto play = [&](bool byClose) {
+                game = std::make_unique<Game>(machine.platform);
+                game->settings = {.soundOn = true, .musicOn = false, .smartCops = 0, .speed = 2};
+                int pass = 0;
+                machine.events.onPump = [&] {
+                    machine.keyboard.releaseAll();
+                    if (++pass == 2 && pausedBefore) machine.keyboard.press({ScanCode::P});
+                    if (pass != 4 && pass < 50) return;
+                    for (const int key : held) machine.keyboard.press({key});
+                    if (byClose && pass == 4)
+                        machine.events.pending.closeRequested = true;
+                    else
+                        machine.keyboard.press({ScanCode::Escape});
+                };
+                playSession(*game);
+                const Unit& hero = game->units[HeroSlot];
+                return std::tuple{pass,      game->progress.canContinue, game->session.paused, hero.dirX,
+                                  hero.pose, game->shot.direction};
+            };
+            EXPECT_EQ(play(true), play(false)) << held.size() << " keys, paused " << pausedBefore;
+        }
+    }
+}
+
+// Right is still latched in the pass whose pump reports the lost focus; then no
+// key is read until the focus is back and Left goes down.
+TEST_F(SessionTest, LosingTheFocusPausesTheGameUntilAKeyIsPressedAgain) {
+    std::vector<bool> paused;
+    std::vector<double> heroX;
+    onPass = [&](int pass) {
+        paused.push_back(game->session.paused);
+        heroX.push_back(game->units[HeroSlot].x);
+        if (pass <= 3) machine.keyboard.press({ScanCode::Right});
+        if (pass == 3) machine.events.pending.focusLost = true;
+        if (pass == 40) machine.keyboard.press({ScanCode::Left});
+    };
+    playPasses(45);
+    ASSERT_EQ(paused.size(), 45u);
+    EXPECT_FALSE(paused[2]);
+    EXPECT_TRUE(paused[3]) << "paused by the pass that lost the focus";
+    EXPECT_TRUE(paused[39]);
+    EXPECT_EQ(heroX[4], heroX[39]) << "the hero stood still while the player was away";
+    EXPECT_FALSE(paused[40]) << "a key resumed the game";
 }
 
 }  // namespace

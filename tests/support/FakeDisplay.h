@@ -20,6 +20,7 @@ public:
     };
     struct Frame {
         std::vector<Blit> blits;
+        std::vector<std::string> texts;
     };
 
     explicit FakeDisplay(TickClock& clock, std::uint32_t frameMs = 16) : BlindDisplay(clock, frameMs) {}
@@ -31,6 +32,7 @@ public:
                                          const std::filesystem::path& file) override;
     void clearBackBuffer() override { back_ = {}; }
     void drawSprite(int x, int y, const Surface& source, const Rect& sourceArea) override;
+    void drawText(int, int, std::string_view utf8) override { back_.texts.emplace_back(utf8); }
     bool flip() override;
     void showPointer(bool shown) override { pointerShown_ = shown; }
 

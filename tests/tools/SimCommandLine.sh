@@ -27,6 +27,7 @@ mkdir -p "$work/levels/Этажи" "$work/nothing"
 printf '0000000000000000\r\n' > "$work/levels/Этажи/Orbo0.orb"
 expect 2 "--dir DIR is required" '1'
 expect 2 "--speed" '1' --dir "$work/levels" --speed 0
+expect 2 "--shot needs a file name, not an empty path" '1' --dir "$work/levels" --shot ''
 expect 2 "line 2: unknown key 'Fire'" 'new\n2 Fire' --dir "$work/levels"
 expect 2 "line 3: speed must be 1 to 7, not '9'" '\n\noptions speed=9' --dir "$work/levels"
 expect 2 "unknown key 'Ключ'" '2 Ключ' --dir "$work/levels"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "game/core/Effects.h"
 #include "game/core/ScanCodes.h"
 
 namespace orbo::autoplay {
@@ -14,11 +15,14 @@ constexpr int MaxWalkPasses = 60;
 // About one step of the clock: the cops move once while the hero waits.
 constexpr int WaitPasses = 13;
 
+// A move ends early where the game ends, the level is cleared or a life is lost.
 struct Watch {
-    const Game& game;
-    int level = game.progress.level;
-    float lives = game.progress.lives;
-    bool over() const { return game.session.quit || game.progress.level != level || game.progress.lives != lives; }
+    const Playfield& field;
+    float lives = field.game().progress.lives;
+    bool over() const {
+        const Game& game = field.game();
+        return game.session.quit || levelCleared(field) || game.progress.lives != lives;
+    }
 };
 
 void append(std::vector<Segment>& script, int key) {
@@ -28,11 +32,17 @@ void append(std::vector<Segment>& script, int key) {
         script.push_back({1, key});
 }
 
-// Plays one pass and keeps the score of the closest call.
+// A cop this near, along rows and columns, is a close call.
+constexpr int CloseCallCells = 1;
+
+// Plays one pass and keeps the score of the close calls.
 void pass(Playfield& field, int key, std::vector<Segment>& script, MoveResult& result) {
+    const int before = copDistance(field.game());
     field.playPass(key);
     append(script, key);
-    result.closestCall = std::min(result.closestCall, copDistance(field.game()));
+    const int after = copDistance(field.game());
+    result.closestCall = std::min(result.closestCall, after);
+    if (after <= CloseCallCells && before > CloseCallCells) ++result.closeCalls;
 }
 
 int keyOf(Move move) {
@@ -53,7 +63,7 @@ MoveResult walk(Playfield& field, Move move, std::vector<Segment>& script) {
     const Unit& hero = game.units[HeroSlot];
     const int col = hero.col;
     const int row = hero.row;
-    const Watch watch{game};
+    const Watch watch{field};
     MoveResult result;
     for (int i = 0; i < MaxWalkPasses; ++i) {
         pass(field, keyOf(move), script, result);
@@ -76,7 +86,7 @@ bool canDig(const Game& game, int direction) {
 // Stands still for a step: Up stops the hero anywhere but on a ladder.
 MoveResult wait(Playfield& field, std::vector<Segment>& script) {
     const Game& game = field.game();
-    const Watch watch{game};
+    const Watch watch{field};
     MoveResult result{true};
     const bool onLadder = game.tileMap.at(game.units[HeroSlot].col, game.units[HeroSlot].row) == Ladder;
     pass(field, onLadder ? NoKey : ScanCode::Up, script, result);
@@ -87,7 +97,7 @@ MoveResult wait(Playfield& field, std::vector<Segment>& script) {
 MoveResult dig(Playfield& field, Move move, std::vector<Segment>& script) {
     const int direction = move == Move::DigLeft ? -1 : 1;
     if (!canDig(field.game(), direction)) return {};
-    const Watch watch{field.game()};
+    const Watch watch{field};
     MoveResult result{true};
     pass(field, keyOf(move), script, result);
     for (int i = 1; i < WaitPasses && !watch.over(); ++i) pass(field, NoKey, script, result);
@@ -108,6 +118,8 @@ std::string_view moveName(Move move) {
     }
     return "?";
 }
+
+bool levelCleared(const Playfield& field) { return field.effectCount(Effect::LevelUp) > 0; }
 
 int copDistance(const Game& game) {
     const Unit& hero = game.units[HeroSlot];

@@ -27,10 +27,15 @@ struct Segment {
 struct MoveResult {
     bool done = false;     // false: the move was impossible here, and the playfield is not to be used
     int closestCall = 99;  // fewest cells between the hero and a cop after any of its passes
+    int closeCalls = 0;    // times a cop came next to the hero (or onto him) from further away
 };
 
 // Plays the move on the playfield and appends its passes to `script`.
 MoveResult playMove(Playfield& field, Move move, std::vector<Segment>& script);
+
+// Whether the level has been cleared: the game may have started it again, as the
+// only level of its folder.
+bool levelCleared(const Playfield& field);
 
 // Cells between the hero and the nearer cop, counted along rows and columns.
 int copDistance(const Game& game);

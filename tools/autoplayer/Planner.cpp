@@ -2,26 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <unordered_set>
 
 #include "game/core/Effects.h"
-#include "tools/autoplayer/Distance.h"
+#include "tools/autoplayer/Judge.h"
 
 namespace orbo::autoplay {
 namespace {
-
-// Weights of the judgement, largest first: a lost life outweighs everything,
-// then every kettle still to take, then the way to the next one.
-constexpr double LifeWeight = 100000.0;
-constexpr double KettleWeight = 1000.0;
-constexpr double DistanceWeight = 20.0;
-constexpr double LureWeight = 5.0;
-constexpr double DangerWeight = 15.0;
-constexpr double PassWeight = 0.02;
-// Cops nearer than this many cells count as danger.
-constexpr int DangerCells = 3;
 
 // Every node of the search keeps the move that led to it; scripts are read back
 // along the parents.
@@ -37,32 +25,6 @@ struct Node {
     int closestCall = 99;
     double cost = 0.0;
 };
-
-int kettlesLeft(const Game& game) {
-    int kettles = 0;
-    for (int row = 0; row < FieldRows; ++row)
-        for (int col = 0; col < FieldColumns; ++col) kettles += game.tileMap.at(col, row) == Kettle ? 1 : 0;
-    return kettles + game.carrying[1] + game.carrying[2];
-}
-
-// A cop drops a kettle it carries only now and then, and only while it keeps
-// moving over empty cells; the hero keeps it moving by staying near it.
-int lureDistance(const Game& game) {
-    const Unit& hero = game.units[HeroSlot];
-    int distance = 0;
-    for (int cop = 1; cop <= 2; ++cop) {
-        if (!game.carrying[static_cast<std::size_t>(cop)]) continue;
-        const Unit& unit = game.units[static_cast<std::size_t>(cop)];
-        distance += std::abs(unit.col - hero.col) + std::abs(unit.row - hero.row);
-    }
-    return distance;
-}
-
-double judge(const Game& game, int passes, int livesLost) {
-    const int danger = std::max(0, DangerCells - copDistance(game));
-    return LifeWeight * livesLost + KettleWeight * kettlesLeft(game) + DistanceWeight * kettleDistance(game) +
-           LureWeight * lureDistance(game) + DangerWeight * danger * danger + PassWeight * passes;
-}
 
 // Nodes that differ in nothing the future depends on are one node.
 std::size_t stateKey(const Game& game) {
@@ -147,7 +109,7 @@ Plan findPlan(const PlayOptions& options, const SearchOptions& search) {
                 child.step = static_cast<int>(steps.size()) - 1;
                 child.passes = node.passes + passes;
                 child.closestCall = std::min(node.closestCall, result.closestCall);
-                if (game.progress.level != options.level) {
+                if (levelCleared(field)) {
                     Plan plan = planOf(field, steps, child);
                     if (!bestPlan.cleared || plan.figures.livesLost < bestPlan.figures.livesLost ||
                         (plan.figures.livesLost == bestPlan.figures.livesLost &&

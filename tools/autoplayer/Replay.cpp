@@ -32,6 +32,10 @@ std::string simArguments(const PlayOptions& options) {
     return arguments;
 }
 
+std::string replayName(int level, bool smartCops) {
+    return "Orbo" + std::to_string(level) + (smartCops ? ".smart.txt" : ".txt");
+}
+
 std::string replayText(const PlayOptions& options, const Plan& plan) {
     const Figures& f = plan.figures;
     std::ostringstream text;

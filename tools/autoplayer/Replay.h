@@ -11,6 +11,9 @@ namespace orbo::autoplay {
 // The orbo-sim options a plan was made with, as its replay's first line gives them.
 std::string simArguments(const PlayOptions& options);
 
+// The file name of a level's replay: OrboN.txt against dumb cops, OrboN.smart.txt against smart ones.
+std::string replayName(int level, bool smartCops);
+
 // The replay file: the options line, the expected outcome, the figures and the script.
 std::string replayText(const PlayOptions& options, const Plan& plan);
 

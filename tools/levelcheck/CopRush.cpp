@@ -101,11 +101,10 @@ std::optional<int> copArrivalMs(const EditorGrid& level, int speed) {
     return std::nullopt;
 }
 
-std::optional<std::string> copRushFault(const EditorGrid& level) {
-    const std::optional<int> arrival = copArrivalMs(level);
-    if (!arrival || *arrival >= CopGraceMs) return std::nullopt;
-    return "the cops can reach the hero's start cell " + std::to_string(*arrival) + " ms after a new life (at least " +
-           std::to_string(CopGraceMs) + " ms wanted)";
+std::optional<std::string> copRushFault(std::optional<int> arrivalMs) {
+    if (!arrivalMs || *arrivalMs >= CopGraceMs) return std::nullopt;
+    return "the cops can reach the hero's start cell " + std::to_string(*arrivalMs) +
+           " ms after a new life (at least " + std::to_string(CopGraceMs) + " ms wanted)";
 }
 
 }  // namespace orbo::levelcheck

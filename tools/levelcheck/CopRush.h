@@ -19,7 +19,8 @@ constexpr int DefaultSpeed = 2;
 // with its clocks at their fastest; nothing when it never can.
 std::optional<int> copArrivalMs(const EditorGrid& level, int speed = DefaultSpeed);
 
-// The fault to report when the cops can be there within CopGraceMs.
-std::optional<std::string> copRushFault(const EditorGrid& level);
+// The fault to report when the cops can be there, arrivalMs after a new life,
+// within CopGraceMs.
+std::optional<std::string> copRushFault(std::optional<int> arrivalMs);
 
 }  // namespace orbo::levelcheck

@@ -236,38 +236,45 @@ Report checkLevel(std::string_view bytes) {
     Report report;
     FaultList faults(report);
     checkLayout(bytes, faults);
+    report.layoutFaults = static_cast<int>(report.faults.size() + report.unreportedFaults);
 
     const EditorGrid level = gridOf(bytes);
     const struct {
         int col, row;
         const char* who;
-    } starts[] = {{HeroStartCol, HeroStartRow, "the hero's"}, {CopStartCol, CopStartRow, "the cops'"}};
-    bool heroBlocked = false;
+        bool& blocked;
+    } starts[] = {{HeroStartCol, HeroStartRow, "the hero's", report.heroStartBlocked},
+                  {CopStartCol, CopStartRow, "the cops'", report.copStartBlocked}};
     for (const auto& start : starts) {
         const std::int32_t code = level.at(start.col, start.row);
         if (!isSolid(code)) continue;
         faults.add(
             start.row + 1, start.col + 1,
             std::string(start.who) + " start cell (" + cellName(start.col, start.row) + ") is " + tileName(code));
-        if (start.row == HeroStartRow) heroBlocked = true;
+        start.blocked = true;
     }
 
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col)
             if (level.at(col, row) == Kettle) ++report.kettles;
     if (report.kettles == 0) faults.add(0, 0, "no kettle: the level can never be cleared");
-    if (heroBlocked) return report;
+    if (report.heroStartBlocked) return report;
 
     const CellSet reached = heroReach(level);
     for (int row = 0; row < FieldRows; ++row)
         for (int col = 0; col < FieldColumns; ++col) {
             if (level.at(col, row) != Kettle) continue;
-            if (reached[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)])
+            const auto r = static_cast<std::size_t>(row);
+            const auto c = static_cast<std::size_t>(col);
+            if (reached[r][c]) {
                 ++report.reachableKettles;
-            else
-                faults.add(row + 1, col + 1, "kettle at " + cellName(col, row) + " is out of the hero's reach");
+                continue;
+            }
+            report.unreachableKettles[r][c] = true;
+            faults.add(row + 1, col + 1, "kettle at " + cellName(col, row) + " is out of the hero's reach");
         }
-    if (const auto rush = copRushFault(level)) faults.add(HeroStartRow + 1, HeroStartCol + 1, *rush);
+    report.copArrivalMs = copArrivalMs(level);
+    if (const auto rush = copRushFault(report.copArrivalMs)) faults.add(HeroStartRow + 1, HeroStartCol + 1, *rush);
     return report;
 }
 

@@ -31,19 +31,27 @@ struct Fault {
     std::string message;
 };
 
+// Cells of the play field, indexed [row][col].
+using CellSet = std::array<std::array<bool, FieldColumns>, FieldRows>;
+
 struct Report {
     std::vector<Fault> faults;
     std::size_t unreportedFaults = 0;  // found beyond MaxReportedFaults
     int kettles = 0;
     int reachableKettles = 0;
+    // What the faults say, for callers that word it their own way.
+    int layoutFaults = 0;  // lengths, line ends, characters other than 0 to 5
+    bool heroStartBlocked = false;
+    bool copStartBlocked = false;
+    CellSet unreachableKettles{};
+    // How soon the cops can be on the hero's start cell (see copArrivalMs);
+    // unset when they never can, and not worked out when his start is blocked.
+    std::optional<int> copArrivalMs;
     bool sound() const { return faults.empty() && unreportedFaults == 0; }
 };
 
-// Which cells of the play field the hero can get to from his start cell,
-// indexed [row][col].
-using CellSet = std::array<std::array<bool, FieldColumns>, FieldRows>;
-
-// The hero's reach on a level grid (tile codes 0..5), found by trying every
+// Which cells of the play field the hero can get to from his start cell: the
+// hero's reach on a level grid (tile codes 0..5), found by trying every
 // move and every shot from every cell he gets to with the game's own step and
 // shot rules. Kettles count as taken as soon as he enters their cell, and a dug
 // hole counts as open from then on.

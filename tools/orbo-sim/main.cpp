@@ -68,6 +68,8 @@ orbo::sim::SimOptions parseArguments(int argc, char** argv) {
             options.traceAll = mode == "all";
         } else if (option == "--shot") {
             options.shot = std::string(value());
+            // An empty name would silently write no picture at all.
+            if (options.shot.empty()) throw UsageError{"--shot needs a file name, not an empty path"};
         } else {
             throw UsageError{"unknown option '" + std::string(option) + "'"};
         }
