@@ -37,14 +37,15 @@ protected:
 };
 
 TEST_F(LevelFileTest, ShortFilesReadMissingRowsAsEmptyAndAnyLineEndWorks) {
-    const auto rows = readLevelFile(write("a.orb", "\n5\r\n03\n004\r7"));
+    const auto rows = readLevelFile(write("a.orb", "\n5\r\n\n03\n004\r7"));
     ASSERT_TRUE(rows);
     EXPECT_EQ((*rows)[0], LevelRow{}) << "a line end first ends an empty row";
     EXPECT_EQ((*rows)[1], row({5}));
-    EXPECT_EQ((*rows)[2], row({0, 3}));
-    EXPECT_EQ((*rows)[3], row({0, 0, 4}));
-    EXPECT_EQ((*rows)[4], row({7}));
-    for (std::size_t r = 5; r < rows->size(); ++r) EXPECT_EQ((*rows)[r], LevelRow{}) << "row " << r;
+    EXPECT_EQ((*rows)[2], LevelRow{}) << "a line feed after a whole CR LF is an empty row";
+    EXPECT_EQ((*rows)[3], row({0, 3}));
+    EXPECT_EQ((*rows)[4], row({0, 0, 4}));
+    EXPECT_EQ((*rows)[5], row({7}));
+    for (std::size_t r = 6; r < rows->size(); ++r) EXPECT_EQ((*rows)[r], LevelRow{}) << "row " << r;
 }
 
 TEST_F(LevelFileTest, ExtraLinesAndHugeLinesAreIgnoredAndNothingPastAMebibyteIsRead) {
