@@ -61,12 +61,6 @@ struct Trial : FakeGame {
         return end;
     }
 
-    std::string row(int number) const {
-        std::string text;
-        for (int col = 0; col < FieldColumns; ++col) text += static_cast<char>('0' + game->tileMap.at(col, number));
-        return text;
-    }
-
     TempDir levelDir;
     std::filesystem::path levelFile = levelDir.path() / "Проба1.orb";
     int passes = 0;
@@ -114,22 +108,6 @@ private slots:
         QCOMPARE(wanted.output.has_value(), !printed.isEmpty());
         if (wanted.output) QVERIFY2(wanted.output->contains(printed), qPrintable(*wanted.output));
         QCOMPARE(wanted.fullscreen, fullscreen);
-    }
-
-    void clearingTheLevelEndsTheSessionWithNoOtherLevel() {
-        Trial trial;
-        QCOMPARE(trial.play({ScanCode::Right}), LevelEnd::Cleared);
-        QCOMPARE(trial.machine.messages.shown(), std::vector<std::string>());
-        QCOMPARE(trial.game->progress.score, 110);
-        QVERIFY(!trial.game->progress.canContinue);
-        QCOMPARE(trial.row(0), "1010000000000000");
-        QCOMPARE(trial.row(2), "0000000000000000");
-        QCOMPARE(trial.row(14), "0000000000000000");
-
-        // The next session plays the program's own levels again: here there are none.
-        playSession(*trial.game);
-        QCOMPARE(trial.machine.messages.shown(),
-                 std::vector<std::string>{"Путь не найден " + displayPath(trial.dir.path() / "этажи")});
     }
 
     // The keys that ended the game are still down: the end stays on the screen
