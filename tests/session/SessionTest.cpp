@@ -131,8 +131,13 @@ TEST_F(SessionTest, ScreenFailuresAreReportedOnceAndEndTheSessionInOrder) {
 TEST_F(SessionTest, ALevelFilePlayedAloneEndsWhenItIsCleared) {
     const auto file = dir.path() / "Проба.orb";
     writeFile(file, levelText({"101", "01", "", "", "", "", "", "", "", "", "", "", "", "", "005"}));
-    machine.events.onPump = [&] { machine.keyboard.press({ScanCode::Right}); };
+    std::uint32_t endedAt = 0;
+    machine.events.onPump = [&] {
+        if (game->session.quit && endedAt == 0) endedAt = machine.clock.tickCount();
+        machine.keyboard.press({ScanCode::Right});
+    };
     playLevelFile(*game, file);
+    EXPECT_GE(machine.clock.tickCount() - endedAt, 2000u) << "the end stays up while the key is still down";
     EXPECT_EQ(game->progress.score, 110);
     EXPECT_EQ(game->progress.level, 0) << "no level follows";
     EXPECT_TRUE(game->session.levelFile.empty());
