@@ -136,11 +136,15 @@ TEST_F(SessionTest, ALevelFilePlayedAloneEndsWhenItIsCleared) {
         if (game->session.quit && endedAt == 0) endedAt = machine.clock.tickCount();
         machine.keyboard.press({ScanCode::Right});
     };
-    playLevelFile(*game, file);
+    EXPECT_EQ(playLevelFile(*game, file), LevelEnd::Cleared);
     EXPECT_GE(machine.clock.tickCount() - endedAt, 2000u) << "the end stays up while the key is still down";
     EXPECT_EQ(game->progress.score, 110);
     EXPECT_EQ(game->progress.level, 0) << "no level follows";
     EXPECT_TRUE(game->session.levelFile.empty());
+
+    // The same game again, the screen lost as the end is shown: the level was not played to its end.
+    machine.display.loseScreenAfter(machine.display.flips() - 1);
+    EXPECT_EQ(playLevelFile(*game, file), LevelEnd::ScreenLost);
 }
 
 TEST_F(SessionTest, AKeyboardThatCannotReportGivesNoCommands) {
