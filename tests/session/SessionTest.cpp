@@ -145,6 +145,13 @@ TEST_F(SessionTest, ALevelFilePlayedAloneEndsWhenItIsCleared) {
     // The same game again, the screen lost as the end is shown: the level was not played to its end.
     machine.display.loseScreenAfter(machine.display.flips() - 1);
     EXPECT_EQ(playLevelFile(*game, file), LevelEnd::ScreenLost);
+
+    machine.messages.takeShown();
+    machine.display.loseScreenAfter(-1);
+    const int flips = machine.display.flips();
+    EXPECT_EQ(playLevelFile(*game, dir.path() / "нет.orb"), LevelEnd::NotPlayed);
+    EXPECT_EQ(machine.messages.shown().size(), 1u);
+    EXPECT_EQ(machine.display.flips(), flips) << "a missing file is named before the screen opens";
 }
 
 TEST_F(SessionTest, AKeyboardThatCannotReportGivesNoCommands) {
