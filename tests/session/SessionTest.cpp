@@ -42,11 +42,14 @@ protected:
 
 TEST_F(SessionTest, MusicStartsLoopsAndStopsAndThePointerHidesWhileThePlayScreenIsUp) {
     game->settings.musicOn = true;
+    bool playingAtFirstPass = false;
     onPass = [&](int pass) {
+        if (pass == 1) playingAtFirstPass = machine.music.isPlaying();
         if (pass == 3) machine.music.end();
         EXPECT_FALSE(machine.display.pointerShown()) << "pass " << pass;
     };
     playPasses(5);
+    EXPECT_TRUE(playingAtFirstPass) << "started behind the title";
     EXPECT_EQ(machine.music.inits(), 1);
     EXPECT_EQ(machine.music.starts(), 2) << "started behind the title, again when it ran out";
     EXPECT_EQ(machine.music.stops(), 1);
