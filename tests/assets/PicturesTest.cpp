@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/Grids.h"
 #include "common/ProgramFiles.h"
+#include "common/TileKind.h"
 #include "editor/BlockPictures.h"
 #include "game/frontend/MenuPictures.h"
 #include "game/presentation/Sprites.h"

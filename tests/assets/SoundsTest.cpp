@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <utility>
 
 #include "common/ProgramFiles.h"
+#include "common/formats/WaveCheck.h"
 #include "tests/assets/AssetFiles.h"
 #include "tests/support/Wave.h"
 #include "tools/assetgen/Loudness.h"
@@ -22,37 +24,22 @@ namespace {
 // The sample value of -1 dBFS, the ceiling every effect keeps below.
 const int PeakCeiling = static_cast<int>(32768 * std::pow(10.0, -1.0 / 20));
 
-// An effect file of the program folder, which must be 16-bit PCM with every chunk inside the file.
+// An effect file of the program folder: a wave the game accepts, read by SDL,
+// which must find 16-bit PCM in it.
 Wave readEffect(const std::filesystem::path& name) {
-    const std::vector<unsigned char> bytes = assets_test::readBytes(assets_test::resolved(name));
-    WaveRead read = readWave(bytes);
-    EXPECT_EQ(read.fault, "") << name;
-    return std::move(read.wave);
-}
-
-// Each effect is short 16-bit PCM that plays without a click at either end and
-// peaks at or below -1 dBFS, clear of clipping; no two are the same.
-TEST(Sounds, effectsAreSevenShortCleanSixteenBitSounds) {
-    std::set<std::vector<std::int16_t>> distinct;
-    for (const auto& name : program_files::effectFiles()) {
-        const Wave wave = readEffect(name);
-        ASSERT_FALSE(wave.samples.empty()) << name;
-        EXPECT_TRUE(wave.seconds() >= 0.1 && wave.seconds() <= 1.0) << name << " lasts " << wave.seconds() << " s";
-        int peak = 0;
-        for (const std::int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-        EXPECT_LE(peak, PeakCeiling) << name;
-        EXPECT_LE(std::abs(wave.samples.front()), 64) << name;
-        EXPECT_LE(std::abs(wave.samples.back()), 64) << name;
-        distinct.insert(wave.samples);
+    const auto file = assets_test::resolved(name);
+    EXPECT_TRUE(isPlayableWave(assets_test::readBytes(file))) << name;
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(file.c_str(), &spec, &buffer, &length)) {
+        ADD_FAILURE() << name << ": " << SDL_GetError();
+        return {};
     }
-    EXPECT_EQ(distinct.size(), program_files::EffectCount);
-}
-
-std::vector<double> fullScale(const std::vector<std::int16_t>& samples) {
-    std::vector<double> signal;
-    signal.reserve(samples.size());
-    for (const std::int16_t s : samples) signal.push_back(s / 32768.0);
-    return signal;
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> samples(buffer, SDL_FreeWAV);
+    EXPECT_EQ(spec.format, AUDIO_S16LSB) << name;
+    const auto* first = reinterpret_cast<const std::int16_t*>(samples.get());
+    return {spec.channels, spec.freq, std::vector<std::int16_t>(first, first + length / 2)};
 }
 
 double meanSquareDb(const std::vector<double>& signal, std::size_t start, std::size_t length) {
@@ -61,29 +48,40 @@ double meanSquareDb(const std::vector<double>& signal, std::size_t start, std::s
     return 10 * std::log10(std::max(sum / static_cast<double>(length), 1e-20));
 }
 
-// Heard in play one after another, no effect drowns another out: their loudness
-// lies within 3 dB, none too quiet to hear. Each dies away to silence rather
-// than being cut off while it still sounds: its last 20 ms lie 40 dB below its
-// loudest 20 ms.
-TEST(Sounds, effectsAreEquallyLoudAndDieAwayToSilence) {
+// Each effect is short 16-bit PCM that plays without a click at either end and
+// peaks at or below -1 dBFS, clear of clipping; no two are the same. Heard in
+// play one after another, none drowns another out: their loudness lies within
+// 3 dB, none too quiet to hear. Each dies away to silence rather than being cut
+// off while it still sounds: its last 20 ms lie 40 dB below its loudest 20 ms.
+TEST(Sounds, effectsAreSevenShortCleanEquallyLoudSoundsThatDieAway) {
+    std::set<std::vector<std::int16_t>> distinct;
     double loudest = loudness::Silent;
     double quietest = std::numeric_limits<double>::infinity();
     for (const auto& name : program_files::effectFiles()) {
         const Wave wave = readEffect(name);
         const std::size_t window = static_cast<std::size_t>(wave.sampleRate / 50);
         ASSERT_GT(wave.samples.size(), 2 * window) << name;
-        const std::vector<double> signal = fullScale(wave.samples);
+        EXPECT_TRUE(wave.seconds() >= 0.1 && wave.seconds() <= 1.0) << name << " lasts " << wave.seconds() << " s";
+        int peak = 0;
+        for (const std::int16_t s : wave.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+        EXPECT_LE(peak, PeakCeiling) << name;
+        EXPECT_LE(std::abs(wave.samples.front()), 64) << name;
+        EXPECT_LE(std::abs(wave.samples.back()), 64) << name;
+        distinct.insert(wave.samples);
+
+        std::vector<double> signal;
+        for (const std::int16_t s : wave.samples) signal.push_back(s / 32768.0);
         const double level = loudness::integrated(signal, wave.sampleRate);
         EXPECT_GT(level, -24.0) << name;
         loudest = std::max(loudest, level);
         quietest = std::min(quietest, level);
-
         double loudestWindow = loudness::Silent;
         for (std::size_t at = 0; at + window <= signal.size(); at += window / 2)
             loudestWindow = std::max(loudestWindow, meanSquareDb(signal, at, window));
-        const double end = meanSquareDb(signal, signal.size() - window, window);
-        EXPECT_LE(end - loudestWindow, -40.0) << name << " still sounds at its end";
+        EXPECT_LE(meanSquareDb(signal, signal.size() - window, window) - loudestWindow, -40.0)
+            << name << " still sounds at its end";
     }
+    EXPECT_EQ(distinct.size(), program_files::EffectCount);
     EXPECT_LE(loudest - quietest, 3.0) << "from " << quietest << " to " << loudest << " LUFS";
 }
 
@@ -113,26 +111,27 @@ TEST(Sounds, loudnessIsWeightedAndGatedAsBroadcastMetersMeasureIt) {
     EXPECT_EQ(loudness::integrated(std::vector<double>(22050, 0.0), 22050), loudness::Silent);
 }
 
-struct Event {
+struct Note {
     std::uint32_t tick;
-    int status;  // 0xFF for meta events
-    int a;       // the meta type, or the first data byte
-    int b;       // the second data byte; of a tempo meta event, microseconds a quarter note
+    int channel;  // counted from 0
+    int key;
+    bool on;
 };
 
 struct Tune {
-    int format = -1;
-    int division = 0;
-    std::uint32_t declaredTracks = 0;
-    std::uint32_t tracks = 0;  // read to their end event, which closes the chunk
-    std::vector<Event> events;
+    std::uint32_t format = 0;
+    std::uint32_t tracks = 0;
+    std::uint32_t division = 0;
+    std::map<std::uint32_t, std::uint32_t> tempo{{0, 500000}};  // microseconds a quarter note, from a tick on
+    std::vector<Note> notes;
+    std::uint32_t end = 0;  // the tick of the last event
 };
 
-// Reads the tune as a standard MIDI file: the header, then track chunks of
-// delta-timed events with running status. A file cut short throws.
+// The game's tune, read as the standard MIDI file the tune check finds it to be:
+// tracks of delta-timed events with running status.
 Tune readTune() {
     const std::vector<unsigned char> b = assets_test::readBytes(assets_test::resolved(program_files::tuneFile()));
-    std::size_t at = 0;
+    std::size_t at = 8;  // past the header chunk's name and length
     const auto number = [&](int bytes) {
         std::uint32_t value = 0;
         while (bytes-- > 0) value = value << 8 | b.at(at++);
@@ -140,89 +139,68 @@ Tune readTune() {
     };
     const auto varLen = [&] {
         std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) {
-            const std::uint32_t c = b.at(at++);
+        std::uint32_t c = 0x80;
+        while (c & 0x80) {
+            c = b.at(at++);
             value = value << 7 | (c & 0x7F);
-            if (c < 0x80) break;
         }
         return value;
     };
-    const auto chunkIs = [&](const char* id) {
-        return number(4) == static_cast<std::uint32_t>(id[0] << 24 | id[1] << 16 | id[2] << 8 | id[3]);
-    };
     Tune tune;
-    if (!chunkIs("MThd") || number(4) != 6) return tune;
-    tune.format = static_cast<int>(number(2));
-    tune.declaredTracks = number(2);
-    tune.division = static_cast<int>(number(2));
-    for (std::uint32_t t = 0; t < tune.declaredTracks && chunkIs("MTrk"); ++t) {
-        const std::uint32_t length = number(4);
-        const std::size_t end = at + length;
+    tune.format = number(2);
+    tune.tracks = number(2);
+    tune.division = number(2);
+    for (std::uint32_t track = 0; track < tune.tracks; ++track) {
+        at += 4;
+        const std::size_t end = number(4) + at;
         std::uint32_t tick = 0;
         int running = 0;
-        bool closed = false;
-        while (at < end && !closed) {
+        while (at < end) {
             tick += varLen();
             const int status = b.at(at) < 0x80 ? running : b.at(at++);
             if (status == 0xFF) {
                 const int type = b.at(at++);
                 const std::uint32_t size = varLen();
-                const bool tempo = type == 0x51 && size == 3;
-                tune.events.push_back({tick, status, type, tempo ? static_cast<int>(number(3)) : 0});
-                if (!tempo) at += size;
-                closed = type == 0x2F;
+                if (type == 0x51)
+                    tune.tempo[tick] = number(3);
+                else
+                    at += size;
             } else if (status == 0xF0 || status == 0xF7) {
                 at += varLen();
-            } else if (status >= 0x80) {
-                running = status;
-                const int a = b.at(at++);
-                const int kind = status & 0xF0;
-                tune.events.push_back({tick, status, a, kind == 0xC0 || kind == 0xD0 ? 0 : b.at(at++)});
             } else {
-                return tune;  // a data byte with no status to run on
+                running = status;
+                const int kind = status & 0xF0;
+                const int key = b.at(at++);
+                const int velocity = kind == 0xC0 || kind == 0xD0 ? 0 : b.at(at++);
+                if (kind == 0x80 || kind == 0x90)
+                    tune.notes.push_back({tick, status & 0x0F, key, kind == 0x90 && velocity > 0});
             }
         }
-        if (!closed || at != end) return tune;
-        ++tune.tracks;
+        tune.end = std::max(tune.end, tick);
     }
     return tune;
 }
 
 // Seconds from the start to a tick, following every tempo change.
 double secondsAt(const Tune& tune, std::uint32_t tick) {
-    std::map<std::uint32_t, std::uint32_t> tempo{{0, 500000}};
-    for (const Event& e : tune.events)
-        if (e.status == 0xFF && e.a == 0x51) tempo[e.tick] = static_cast<std::uint32_t>(e.b);
     double seconds = 0;
-    for (auto it = tempo.begin(); it != tempo.end() && it->first < tick; ++it) {
-        const std::uint32_t until = std::next(it) == tempo.end() ? tick : std::min(tick, std::next(it)->first);
+    for (auto it = tune.tempo.begin(); it != tune.tempo.end() && it->first < tick; ++it) {
+        const std::uint32_t until = std::next(it) == tune.tempo.end() ? tick : std::min(tick, std::next(it)->first);
         seconds += (until - it->first) * (it->second / 1e6) / tune.division;
     }
     return seconds;
 }
 
-bool noteOn(const Event& e) { return (e.status & 0xF0) == 0x90 && e.b > 0; }
-
-TEST(Tune, isAStandardMidiFileLastingAMinuteWithDrumsOnChannelTen) {
+TEST(Tune, isAMinuteOfSeveralTracksWithDrumsOnChannelTenAndEveryNoteEndsBeforeTheTuneDoes) {
     const Tune tune = readTune();
-    EXPECT_EQ(tune.format, 1);
-    ASSERT_TRUE(tune.division > 0 && tune.division < 0x8000) << "ticks per quarter note";
+    EXPECT_EQ(tune.format, 1u);
     EXPECT_GT(tune.tracks, 1u);
-    EXPECT_EQ(tune.tracks, tune.declaredTracks);
-    std::uint32_t end = 0;
-    for (const Event& e : tune.events) end = std::max(end, e.tick);
-    EXPECT_GE(secondsAt(tune, end), 60.0);
-    EXPECT_TRUE(std::any_of(tune.events.begin(), tune.events.end(),
-                            [](const Event& e) { return noteOn(e) && (e.status & 0x0F) == 9; }));
-}
-
-// The game restarts the tune when it ends; a note still sounding then would hang.
-TEST(Tune, everyNoteEndsBeforeTheTuneDoes) {
-    std::map<std::pair<int, int>, int> sounding;  // by channel and key
-    for (const Event& e : readTune().events) {
-        const int kind = e.status & 0xF0;
-        if (kind == 0x80 || kind == 0x90) sounding[{e.status & 0x0F, e.a}] += noteOn(e) ? 1 : -1;
-    }
+    EXPECT_GE(secondsAt(tune, tune.end), 60.0);
+    EXPECT_TRUE(
+        std::any_of(tune.notes.begin(), tune.notes.end(), [](const Note& n) { return n.on && n.channel == 9; }));
+    // The game restarts the tune when it ends; a note still sounding then would hang.
+    std::map<std::pair<int, int>, int> sounding;
+    for (const Note& note : tune.notes) sounding[{note.channel, note.key}] += note.on ? 1 : -1;
     ASSERT_FALSE(sounding.empty());
     for (const auto& [note, count] : sounding)
         EXPECT_EQ(count, 0) << "channel " << note.first << " key " << note.second;

@@ -37,22 +37,29 @@ protected:
 };
 
 TEST_F(LevelFileTest, ShortFilesReadMissingRowsAsEmptyAndAnyLineEndWorks) {
-    const auto rows = readLevelFile(write("a.orb", "5\r\n03\n004\r7"));
+    const auto rows = readLevelFile(write("a.orb", "\n5\r\n\n03\n004\r7"));
     ASSERT_TRUE(rows);
-    EXPECT_EQ((*rows)[0], row({5}));
-    EXPECT_EQ((*rows)[1], row({0, 3}));
-    EXPECT_EQ((*rows)[2], row({0, 0, 4}));
-    EXPECT_EQ((*rows)[3], row({7}));
-    for (std::size_t r = 4; r < rows->size(); ++r) EXPECT_EQ((*rows)[r], LevelRow{}) << "row " << r;
+    EXPECT_EQ((*rows)[0], LevelRow{}) << "a line end first ends an empty row";
+    EXPECT_EQ((*rows)[1], row({5}));
+    EXPECT_EQ((*rows)[2], LevelRow{}) << "a line feed after a whole CR LF is an empty row";
+    EXPECT_EQ((*rows)[3], row({0, 3}));
+    EXPECT_EQ((*rows)[4], row({0, 0, 4}));
+    EXPECT_EQ((*rows)[5], row({7}));
+    for (std::size_t r = 6; r < rows->size(); ++r) EXPECT_EQ((*rows)[r], LevelRow{}) << "row " << r;
 }
 
-TEST_F(LevelFileTest, ExtraLinesAndHugeLinesAreIgnored) {
+TEST_F(LevelFileTest, ExtraLinesAndHugeLinesAreIgnoredAndNothingPastAMebibyteIsRead) {
     std::string text = std::string(100000, '1') + "\r\n";
     for (int i = 0; i < 30; ++i) text += "2222222222222222\r\n";
     const auto rows = readLevelFile(write("big.orb", text));
     ASSERT_TRUE(rows);
     EXPECT_EQ((*rows)[0], row({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ((*rows)[14][15], 2);
+
+    const auto huge = readLevelFile(write("huge.orb", std::string((1 << 20) - 1, '3') + "\n4"));
+    ASSERT_TRUE(huge);
+    EXPECT_EQ((*huge)[0][0], 3);
+    EXPECT_EQ((*huge)[1], LevelRow{}) << "the row after the first mebibyte is never read";
 }
 
 TEST_F(LevelFileTest, WrittenLevelReadsBackIdentically) {

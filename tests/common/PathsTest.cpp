@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "common/Paths.h"
+#include "common/ProgramFiles.h"
 #include "tests/support/TempDir.h"
 
 namespace orbo {
@@ -49,6 +50,31 @@ TEST_F(ResolveTest, CountsRegularFilesOnly) {
     EXPECT_EQ(countFiles(dir.path() / "Этажи"), 2);
     EXPECT_EQ(countFiles(dir.path() / "missing"), std::nullopt);
     EXPECT_EQ(countFiles(dir.path() / "Этажи" / "orbo3.ORB"), std::nullopt);
+}
+
+// The programs' own names find their folders spelt any way; a missing one keeps
+// the spelling the messages show, so the counted folder and a level file differ.
+TEST(ProgramFiles, NamesFindTheirFolderWhateverItsSpellingAndKeepTheirOwnWhenMissing) {
+    using namespace program_files;
+    TempDir dir;
+    for (const char* folder : {"ЭТАЖИ", "ГРАФИКА", "ЗВУКИ"}) std::filesystem::create_directories(dir.path() / folder);
+    const std::pair<std::filesystem::path, const char*> names[] = {{levelFolder(), "ЭТАЖИ"},
+                                                                   {lowerCaseLevelFolder(), "ЭТАЖИ"},
+                                                                   {levelFile(2).parent_path(), "ЭТАЖИ"},
+                                                                   {graphicsFolder(), "ГРАФИКА"},
+                                                                   {capitalisedGraphicsFolder(), "ГРАФИКА"},
+                                                                   {titlePicture().parent_path(), "ГРАФИКА"},
+                                                                   {tuneFile().parent_path(), "ЗВУКИ"},
+                                                                   {effectFiles().front().parent_path(), "ЗВУКИ"},
+                                                                   {effectFiles().back().parent_path(), "ЗВУКИ"}};
+    for (const auto& [name, folder] : names)
+        EXPECT_EQ(resolveProgramPath(dir.path(), name), dir.path() / folder) << name;
+
+    TempDir empty;
+    const std::string base = displayPath(empty.path());
+    EXPECT_EQ(displayPath(resolveProgramPath(empty.path(), lowerCaseLevelFolder())), base + "/этажи");
+    EXPECT_EQ(displayPath(resolveProgramPath(empty.path(), levelFile(12))), base + "/Этажи/Orbo12.orb");
+    EXPECT_EQ(displayPath(resolveProgramPath(empty.path(), titlePicture())), base + "/графика/Заставка.bmp");
 }
 
 }  // namespace

@@ -6,33 +6,35 @@
 #include <string>
 
 #include "common/FileRead.h"
+#include "common/Paths.h"
 #include "common/formats/LevelFile.h"
-#include "tests/support/TempDir.h"
+#include "game/core/Level.h"
+#include "tests/support/FakeMachine.h"
 
 namespace orbo {
 namespace {
 
-// Files that open but cannot be read as a level: each gives no level, and
-// neither throws nor waits.
+// In a level's place: a folder, a file that opens but cannot be read (reading
+// the first page of /proc/self/mem fails) and a named pipe.
+std::vector<std::filesystem::path> faultyLevels(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder / "Orbo0.orb");
+    std::filesystem::create_symlink("/proc/self/mem", folder / "Orbo1.orb");
+    EXPECT_EQ(::mkfifo((folder / "Orbo2.orb").c_str(), 0600), 0);
+    return {folder / "Orbo0.orb", folder / "Orbo1.orb", folder / "Orbo2.orb"};
+}
+
+// None gives a level, and the reader neither throws nor waits.
 TEST(LevelReadFaults, folderPipeAndUnreadableFileGiveNoLevel) {
     TempDir dir;
-    const auto folder = dir.path() / "Orbo0.orb";
-    const auto pipe = dir.path() / "Orbo1.orb";
-    std::filesystem::create_directory(folder);
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    // Opens as an ordinary file, but reading its first page fails.
-    const std::filesystem::path unreadable = "/proc/self/mem";
-
-    EXPECT_FALSE(readLevelFile(folder));
-    EXPECT_FALSE(readLevelFile(pipe));
-    EXPECT_FALSE(readLevelFile(unreadable));
+    const auto files = faultyLevels(dir.path());
+    for (const auto& file : files) EXPECT_FALSE(readLevelFile(file)) << file;
     EXPECT_FALSE(readLevelFile(dir.path() / "missing.orb"));
 
-    const FileRead fromFolder = readRegularFile(folder, 100);
+    const FileRead fromFolder = readRegularFile(files[0], 100);
     EXPECT_TRUE(fromFolder.notRegular);
     EXPECT_EQ(fromFolder.error, std::errc::is_a_directory);
-    EXPECT_TRUE(readRegularFile(pipe, 100).notRegular);
-    const FileRead fromMemory = readRegularFile(unreadable, 100);
+    EXPECT_TRUE(readRegularFile(files[2], 100).notRegular);
+    const FileRead fromMemory = readRegularFile("/proc/self/mem", 100);
     EXPECT_FALSE(fromMemory.notRegular);
     EXPECT_TRUE(fromMemory.error);
     EXPECT_TRUE(fromMemory.bytes.empty());
@@ -52,6 +54,21 @@ TEST(LevelReadFaults, readStopsAtTheLimitAndSaysWhetherTheFileWentOn) {
     // A symbolic link to a level reads as the level.
     std::filesystem::create_symlink(file, dir.path() / "link.orb");
     EXPECT_EQ(readRegularFile(dir.path() / "link.orb", 20000).bytes, exact.bytes);
+}
+
+// The game reports them as missing levels and ends the session; the menu goes on.
+TEST(LevelLoadFaults, unreadableLevelIsReportedAsNotFound) {
+    test::FakeGame fake;
+    const auto files = faultyLevels(fake.dir.path() / "Этажи");
+    Game& game = *fake.game;
+    for (int level = 0; level < 3; ++level) {
+        game.progress.level = level;
+        game.session.quit = false;
+        loadLevel(game);
+        const auto& file = files[static_cast<std::size_t>(level)];
+        EXPECT_EQ(fake.machine.messages.takeShown(), std::vector<std::string>{FileNotFoundText + displayPath(file)});
+        EXPECT_TRUE(game.session.quit) << file;
+    }
 }
 
 }  // namespace

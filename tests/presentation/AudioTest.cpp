@@ -20,32 +20,50 @@ namespace {
 
 constexpr std::size_t Second = 44100;
 
-// Everything the mixer sends to the output, as 16-bit stereo samples.
-class MixCapture {
+// Everything the mixer sends to the output, as 16-bit stereo samples. A test may
+// also hold the audio thread inside its mix, with the audio lock, as a
+// synthesizer stuck on a broken tune does. The mixer runs on its own thread; the
+// generous limits only stop a test that is stuck.
+class PostMix {
 public:
-    MixCapture() { Mix_SetPostMix(&MixCapture::take, this); }
-    ~MixCapture() { Mix_SetPostMix(nullptr, nullptr); }
+    PostMix() { Mix_SetPostMix(&PostMix::take, this); }
+    ~PostMix() {
+        setHolding(false);
+        Mix_SetPostMix(nullptr, nullptr);
+    }
 
-    // The next `frames` frames of output. The mixer runs on its own thread; the
-    // generous limit only stops a test whose output is stuck.
+    // The next `frames` frames of output.
     std::vector<std::int16_t> next(std::size_t frames) {
         std::unique_lock lock(mutex_);
         samples_.clear();
-        EXPECT_TRUE(grown_.wait_for(lock, std::chrono::seconds(30), [&] { return samples_.size() >= 2 * frames; }));
+        EXPECT_TRUE(changed_.wait_for(lock, std::chrono::seconds(30), [&] { return samples_.size() >= 2 * frames; }));
         return samples_;
+    }
+    void setHolding(bool holding) {
+        const std::lock_guard lock(mutex_);
+        holding_ = holding;
+        changed_.notify_all();
+    }
+    bool waitUntilHeld() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, std::chrono::seconds(30), [&] { return held_; });
     }
 
 private:
-    static void take(void* capture, Uint8* stream, int length) {
-        auto* self = static_cast<MixCapture*>(capture);
+    static void take(void* self, Uint8* stream, int length) {
+        auto* mix = static_cast<PostMix*>(self);
         const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
-        const std::lock_guard lock(self->mutex_);
-        self->samples_.insert(self->samples_.end(), samples, samples + length / 2);
-        self->grown_.notify_all();
+        std::unique_lock lock(mix->mutex_);
+        mix->samples_.insert(mix->samples_.end(), samples, samples + length / 2);
+        mix->held_ = mix->holding_;
+        mix->changed_.notify_all();
+        mix->changed_.wait(lock, [&] { return !mix->holding_; });
     }
     std::mutex mutex_;
-    std::condition_variable grown_;
+    std::condition_variable changed_;
     std::vector<std::int16_t> samples_;
+    bool holding_ = false;
+    bool held_ = false;
 };
 
 // Sound through SDL's disk driver into nothing, so no sound card is needed and the mix can be read back:
@@ -76,7 +94,7 @@ TEST(Sound, AnEffectRestartsInsteadOfDoublingDifferentOnesMixAndSoundOffIsSilenc
         ASSERT_TRUE(sound.open());
         sound.load(0, dir.path() / "four.wav");
         sound.load(1, dir.path() / "two.wav");
-        MixCapture capture;
+        PostMix capture;
         game.settings.soundOn = soundOn;
         for (const int effect : effects) playEffect(game, effect);
         int peak = 0;
@@ -110,7 +128,7 @@ TEST(Music, TheTuneLoopsWithoutAGap) {
     std::ofstream(dir.path() / "музон0.mid", std::ios::binary).write(tune, sizeof tune - 1);
     sdl::SdlMusic music;
     music.init();
-    MixCapture capture;
+    PostMix capture;
     music.play(dir.path() / "музон0.mid");
 
     const auto starts = noteStarts(capture.next(8 * Second));  // the output ran before the tune: take plenty
@@ -121,39 +139,6 @@ TEST(Music, TheTuneLoopsWithoutAGap) {
             << "each start half a second after the last, within 10 ms";
 }
 
-// Holds the audio thread inside its mix, with the audio lock, as a synthesizer
-// stuck on a broken tune does, until released.
-class AudioThreadHold {
-public:
-    AudioThreadHold() { Mix_SetPostMix(&AudioThreadHold::hold, this); }
-    ~AudioThreadHold() {
-        release();
-        Mix_SetPostMix(nullptr, nullptr);
-    }
-    bool waitUntilHeld() {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, std::chrono::seconds(30), [&] { return held_; });
-    }
-    void release() {
-        const std::lock_guard lock(mutex_);
-        released_ = true;
-        changed_.notify_all();
-    }
-
-private:
-    static void hold(void* self, Uint8*, int) {
-        auto* hold = static_cast<AudioThreadHold*>(self);
-        std::unique_lock lock(hold->mutex_);
-        hold->held_ = true;
-        hold->changed_.notify_all();
-        hold->changed_.wait(lock, [&] { return hold->released_; });
-    }
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool held_ = false;
-    bool released_ = false;
-};
-
 TEST(Music, ThePlayLoopsQuestionNeverWaitsForTheAudioThread) {
     useDiskOutput(true);
     const TempDir dir;
@@ -161,12 +146,13 @@ TEST(Music, ThePlayLoopsQuestionNeverWaitsForTheAudioThread) {
     sdl::SdlMusic music;
     music.init();
     music.play(dir.path() / "музон0.mid");
-    AudioThreadHold hold;
+    PostMix hold;
+    hold.setHolding(true);
     ASSERT_TRUE(hold.waitUntilHeld());
     auto answer = std::async(std::launch::async, [&] { return music.isPlaying(); });
     // Generous: an answer that does not wait comes at once; one that waits never comes while held.
     const bool answered = answer.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
-    hold.release();
+    hold.setHolding(false);
     EXPECT_TRUE(answered);
     EXPECT_TRUE(answer.get());
     music.stop();

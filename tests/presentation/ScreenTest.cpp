@@ -2,11 +2,10 @@
 
 #include "game/core/ScreenSize.h"
 #include "game/platform/ScanCodes.h"
-#include "game/presentation/Presentation.h"
 #include "game/render/FramePacer.h"
 #include "game/render/SoftwareDisplay.h"
-#include "tests/presentation/PresentationFixture.h"
 #include "tests/presentation/TestPictures.h"
+#include "tests/support/TempDir.h"
 
 namespace orbo {
 namespace {
@@ -18,19 +17,12 @@ using test::rgb565;
 constexpr Rgb White{255, 255, 255};
 constexpr Rgb Grey{128, 128, 128};
 constexpr Rgb Green{0, 128, 0};
-constexpr Rgb Yellow{255, 255, 0};
 constexpr Rgb Blue{0, 0, 255};
-const Rect Cell = makeRect(0, 0, 64, 50);
 
-// Made before the game that draws on it.
-struct MemoryScreen {
-    sdl::SoftwareDisplay screen;
-};
-
-// The in-memory screen, read back pixel by pixel, under a game on the fake machine.
-class ScreenTest : public MemoryScreen, public PresentationTest {
+// The in-memory screen, read back pixel by pixel.
+class ScreenTest : public ::testing::Test {
 protected:
-    ScreenTest() : PresentationTest(&screen) { EXPECT_TRUE(screen.open()) << screen.lastError(); }
+    ScreenTest() { EXPECT_TRUE(screen.open()) << screen.lastError(); }
 
     // A picture file of width x height (see writeBmp) loaded at the size asked for.
     std::unique_ptr<Surface> load(int width, int height, std::initializer_list<Rgb> colours, int asWidth,
@@ -40,6 +32,9 @@ protected:
         return screen.loadSurface(asWidth, asHeight, 0, file);
     }
     std::uint16_t at(int x, int y) { return screen.readBackBuffer().at(static_cast<std::size_t>(y * ScreenWidth + x)); }
+
+    sdl::SoftwareDisplay screen;
+    TempDir dir;
     int files = 0;
 };
 
@@ -70,51 +65,6 @@ TEST_F(ScreenTest, APictureOfAnySizeLoadsAtTheSizeAskedFor) {
     screen.drawSprite(0, 0, *title, makeRect(0, 0, ScreenWidth, ScreenHeight));
     EXPECT_EQ((std::vector{at(0, 0), at(1023, 0), at(0, 767), at(1023, 767)}),
               (std::vector{rgb565({255, 0, 0}), rgb565(Green), rgb565(Blue), rgb565(Grey)}));
-}
-
-TEST_F(ScreenTest, AFlipHandsBackTheFormerFrameAndANewScreenStartsBlack) {
-    const auto grey = load(64, 50, {Grey}, 64, 50);
-    ASSERT_TRUE(grey);
-    screen.drawSprite(0, 0, *grey, Cell);
-    ASSERT_TRUE(screen.flip());
-    EXPECT_EQ(at(0, 0), 0) << "the screen showed black before";
-
-    screen.drawSprite(100, 0, *grey, Cell);
-    ASSERT_TRUE(screen.flip());
-    EXPECT_EQ(at(0, 0), rgb565(Grey)) << "the first frame is back";
-    EXPECT_EQ(at(100, 0), 0);
-    EXPECT_EQ(screen.shownPixel(100, 0), rgb565(Grey));
-
-    ASSERT_TRUE(screen.open());
-    EXPECT_EQ(screen.shownPixel(100, 0), 0);
-}
-
-TEST_F(ScreenTest, UnitsLieOverTilesHigherSlotsOverLowerAndTheSeparatorUnderTheField) {
-    for (const auto& [set, colour] :
-         {std::pair<int, Rgb>{Brick, Green}, {HeroSpriteSet, Yellow}, {CopSpriteSet, Blue}}) {
-        game.spriteSets[static_cast<std::size_t>(set)].frames[0] = load(64, 50, {colour}, 64, 50);
-        ASSERT_TRUE(game.spriteSets[static_cast<std::size_t>(set)].frames[0]);
-    }
-    for (int row = 0; row < FieldRows; ++row)
-        for (int col = 0; col < FieldColumns; ++col) game.tileMap.set(col, row, Brick);
-    put(0, 128, 150);
-    put(1, 160, 150);            // half over the hero
-    Unit& free = game.units[5];  // no name: a free slot
-    free.spriteSet = HeroSpriteSet;
-    free.x = 512;
-    free.y = 300;
-
-    drawFrame(game);
-
-    const std::uint16_t tile = rgb565(Green);
-    EXPECT_EQ((std::vector{at(5, 5), at(130, 160), at(170, 160), at(200, 160), at(520, 310)}),
-              (std::vector{tile, rgb565(Yellow), rgb565(Blue), rgb565(Blue), tile}));
-    // Five pixels of light red centred on y 750, across the screen.
-    for (const int x : {0, 500, 1023}) {
-        std::vector<std::uint16_t> column;
-        for (int y = 746; y <= 754; ++y) column.push_back(at(x, y));
-        EXPECT_EQ(column, (std::vector<std::uint16_t>{tile, tile, 0xF800, 0xF800, 0xF800, 0xF800, 0xF800, 0, 0})) << x;
-    }
 }
 
 TEST(ScanCodes, TheGamesKeysSetTheirCodesInTheKeyState) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <optional>
 #include <vector>
@@ -11,8 +10,9 @@
 #include "game/render/ScreenScaler.h"
 #include "game/render/SoftwareDisplay.h"
 #include "game/session/Session.h"
-#include "tests/presentation/PictureFolder.h"
+#include "tests/presentation/TestPictures.h"
 #include "tests/support/FakeMachine.h"
+#include "tests/support/ProgramFolder.h"
 
 namespace orbo {
 namespace {
@@ -42,7 +42,7 @@ public:
         }
         sdl::FrameComposer::compose(composer().shown(), *full_, {0, 0, ScreenWidth, ScreenHeight});
         scaler_->copyAll(*full_, *reference_);
-        if (!same(frame, *full_) || !same(*monitor_, *reference_)) ++mismatches;
+        if (!test::samePixels(frame, *full_) || !test::samePixels(*monitor_, *reference_)) ++mismatches;
         changedAreas.push_back(changedArea);
         return true;
     }
@@ -51,15 +51,6 @@ public:
     std::vector<int> changedAreas;  // per flip, in pixels of the frame
 
 private:
-    static bool same(const SDL_Surface& a, const SDL_Surface& b) {
-        const auto rowBytes = static_cast<std::size_t>(a.w * a.format->BytesPerPixel);
-        for (int y = 0; y < a.h; ++y)
-            if (std::memcmp(static_cast<const std::uint8_t*>(a.pixels) + y * a.pitch,
-                            static_cast<const std::uint8_t*>(b.pixels) + y * b.pitch, rowBytes) != 0)
-                return false;
-        return true;
-    }
-
     TickClock& clock_;
     sdl::UniqueSurface monitor_;
     sdl::UniqueSurface reference_;
@@ -67,22 +58,14 @@ private:
     std::optional<sdl::ScreenScaler> scaler_;
 };
 
-// Two levels: the first is cleared by walking right over its only kettle.
-const std::string FirstLevel[15] = {
-    "0000000000000000", "1111111111111111", "0000000000000000", "0000000000000000", "0000000000000000",
-    "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000",
-    "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000", "0000050000000000",
-};
-const std::string SecondLevel[15] = {
-    "0000000000000000", "1111111111111111", "0000000000000000", "0000000000000000", "0000000000000000",
-    "0000000000000000", "0000000000000000", "0000500000000000", "0011111111100000", "0000000000000000",
-    "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000",
-};
-
 TEST(SessionOnScreen, AfterEveryFlipTheScreenShowsTheWholeFramesPixels) {
-    test::PictureFolder folder;
-    folder.addLevel(0, FirstLevel);
-    folder.addLevel(1, SecondLevel);
+    // The built game's pictures, and two levels: the first is cleared by walking
+    // right over its only kettle.
+    const TempDir folder;
+    std::filesystem::create_directory_symlink(std::filesystem::path(ORBO_BIN_DIR) / "графика",
+                                              folder.path() / "графика");
+    writeLevel(folder.path(), 0, {"", "1111111111111111", "", "", "", "", "", "", "", "", "", "", "", "", "0000050"});
+    writeLevel(folder.path(), 1, {"", "1111111111111111", "", "", "", "", "", "00005", "00111111111"});
     test::FakeMachine machine(folder.path());
     CheckedScreen screen(machine.clock);
     Platform platform = machine.platformWith(&screen);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <vector>
@@ -31,6 +32,17 @@ inline void writeBmp(const std::filesystem::path& file, int width, int height, s
         SDL_FillRect(picture.get(), &pixel, SDL_MapRGB(picture->format, c.r, c.g, c.b));
     }
     ASSERT_EQ(SDL_SaveBMP(picture.get(), file.c_str()), 0) << SDL_GetError();
+}
+
+// Whether two surfaces have the same size, format and pixels.
+inline bool samePixels(const SDL_Surface& a, const SDL_Surface& b) {
+    if (a.w != b.w || a.h != b.h || a.format->format != b.format->format) return false;
+    const auto rowBytes = static_cast<std::size_t>(a.w * a.format->BytesPerPixel);
+    for (int y = 0; y < a.h; ++y)
+        if (std::memcmp(static_cast<const std::uint8_t*>(a.pixels) + y * a.pitch,
+                        static_cast<const std::uint8_t*>(b.pixels) + y * b.pitch, rowBytes) != 0)
+            return false;
+    return true;
 }
 
 }  // namespace orbo::test

@@ -17,31 +17,22 @@ Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
 // The tune as the build made it for the game.
 Bytes gamesTune() { return assets_test::readBytes(assets_test::resolved(program_files::tuneFile())); }
 
-Bytes bigEndian(std::uint32_t value, int count) {
-    Bytes bytes;
-    for (int i = count - 1; i >= 0; --i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    return bytes;
-}
-
+// A chunk: its name, its length in four bytes, most significant first, and its body.
 Bytes chunk(std::string_view name, const Bytes& body) {
     Bytes bytes = bytesOf(name);
-    const Bytes length = bigEndian(static_cast<std::uint32_t>(body.size()), 4);
-    bytes.insert(bytes.end(), length.begin(), length.end());
+    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<std::uint8_t>(body.size() >> shift));
     bytes.insert(bytes.end(), body.begin(), body.end());
     return bytes;
 }
 
 struct Header {
-    std::uint32_t format = 1;
-    std::uint32_t tracks = 1;
-    std::uint32_t division = 96;
+    std::uint8_t format = 1;
+    std::uint8_t tracks = 1;
+    std::uint8_t division = 96;
 };
 
 Bytes tune(const Header& header, const std::vector<Bytes>& chunks) {
-    Bytes body = bigEndian(header.format, 2);
-    for (const std::uint32_t field : {header.tracks, header.division})
-        for (const std::uint8_t byte : bigEndian(field, 2)) body.push_back(byte);
-    Bytes bytes = chunk("MThd", body);
+    Bytes bytes = chunk("MThd", {0, header.format, 0, header.tracks, 0, header.division});
     for (const Bytes& part : chunks) bytes.insert(bytes.end(), part.begin(), part.end());
     return bytes;
 }

@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <cstring>
 
 #include "game/platform/WindowDisplay.h"
 #include "game/render/ScreenScaler.h"
@@ -30,12 +29,7 @@ bool showsFrame(OpenWindow& window) {
     if (!shown) return false;
     const UniqueSurface expected(SDL_CreateRGBSurfaceWithFormat(0, shown->w, shown->h, 32, shown->format->format));
     ScreenScaler(1024, 768, *shown).copyAll(window.composer().frame(), *expected);
-    for (int y = 0; y < shown->h; ++y)
-        if (std::memcmp(static_cast<const std::uint8_t*>(shown->pixels) + y * shown->pitch,
-                        static_cast<const std::uint8_t*>(expected->pixels) + y * expected->pitch,
-                        static_cast<std::size_t>(shown->w) * 4) != 0)
-            return false;
-    return true;
+    return test::samePixels(*shown, *expected);
 }
 
 // Under a virtual X server; skipped without one.

@@ -19,7 +19,7 @@ std::unique_ptr<Surface> FakeDisplay::loadSurface(int width, int height, std::in
 }
 
 void FakeDisplay::drawSprite(int x, int y, const Surface& source, const Rect&) {
-    current_.blits.push_back({x, y, static_cast<const headless::Picture&>(source).file()});
+    back_.blits.push_back({x, y, static_cast<const headless::Picture&>(source).file()});
 }
 
 bool FakeDisplay::flip() {
@@ -28,8 +28,7 @@ bool FakeDisplay::flip() {
         return false;
     }
     if (flipsUntilLost_ > 0) --flipsUntilLost_;
-    ++flips_;
-    last_ = current_;
+    shown_.push_back(back_);
     return BlindDisplay::flip();
 }
 

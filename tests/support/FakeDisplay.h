@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,31 +7,20 @@
 
 namespace orbo::test {
 
-// A headless screen that records what is drawn, so a test can read the frame
-// back, and acts out the failures a real screen has.
+// A headless screen that keeps the pictures each shown frame held, so a test
+// can read them back, and acts out the failures a real screen has.
 class FakeDisplay : public headless::BlindDisplay {
 public:
+    // A picture's file where it was drawn.
     struct Blit {
         int x;
         int y;
         std::string file;
+        bool operator==(const Blit&) const = default;
     };
-    struct Text {
-        int x;
-        int y;
-        std::string text;
-        std::uint32_t colour;
-    };
-    struct Line {
-        int x1, y1, x2, y2;
-        int width;
-        std::uint32_t colour;
-    };
-    // What one frame held.
     struct Frame {
         std::vector<Blit> blits;
-        std::vector<Text> texts;
-        std::vector<Line> lines;
+        std::vector<std::string> texts;
     };
 
     explicit FakeDisplay(TickClock& clock, std::uint32_t frameMs = 16) : BlindDisplay(clock, frameMs) {}
@@ -42,17 +30,10 @@ public:
     std::string lastError() const override { return error_; }
     std::unique_ptr<Surface> loadSurface(int width, int height, std::int32_t colourKey,
                                          const std::filesystem::path& file) override;
-    void clearBackBuffer() override { current_ = {}; }
+    void clearBackBuffer() override { back_ = {}; }
     void drawSprite(int x, int y, const Surface& source, const Rect& sourceArea) override;
+    void drawText(int, int, std::string_view utf8) override { back_.texts.emplace_back(utf8); }
     bool flip() override;
-    void setForeColor(std::uint32_t colour) override { colour_ = colour; }
-    void drawText(int x, int y, std::string_view utf8) override {
-        current_.texts.push_back({x, y, std::string(utf8), colour_});
-    }
-    void drawLine(int x1, int y1, int x2, int y2) override {
-        current_.lines.push_back({x1, y1, x2, y2, width_, colour_});
-    }
-    void setDrawWidth(int width) override { width_ = width; }
     void showPointer(bool shown) override { pointerShown_ = shown; }
 
     // Failures to act out.
@@ -63,9 +44,9 @@ public:
 
     bool isOpen() const { return isOpen_; }
     bool pointerShown() const { return pointerShown_; }
-    int flips() const { return flips_; }
-    const Frame& lastFrame() const { return last_; }
-    const Frame& backBuffer() const { return current_; }
+    int flips() const { return static_cast<int>(shown_.size()); }
+    const std::vector<Frame>& shownFrames() const { return shown_; }
+    const Frame& backBuffer() const { return back_; }
     const std::vector<std::string>& loadedFiles() const { return loaded_; }
 
 private:
@@ -75,11 +56,8 @@ private:
     std::string openError_;
     std::string error_;
     int flipsUntilLost_ = -1;
-    int flips_ = 0;
-    std::uint32_t colour_ = 0xFFFFFF;
-    int width_ = 1;
-    Frame current_;
-    Frame last_;
+    Frame back_;
+    std::vector<Frame> shown_;
     std::vector<std::string> loaded_;
 };
 

@@ -3,7 +3,6 @@
 namespace orbo::test {
 
 float FakeRandom::next() {
-    ++draws_;
     if (queued_.empty()) return SeededRandom::next();
     const float value = queued_.front();
     queued_.pop_front();

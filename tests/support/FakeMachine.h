@@ -19,11 +19,9 @@ public:
     using SeededRandom::SeededRandom;
     float next() override;
     void queue(std::initializer_list<float> values) { queued_.insert(queued_.end(), values); }
-    int draws() const { return draws_; }
 
 private:
     std::deque<float> queued_;
-    int draws_ = 0;
 };
 
 class FakeKeyboard : public headless::ScriptedKeyboard {

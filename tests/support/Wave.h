@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -20,13 +19,5 @@ struct Wave {
 
 // The bytes of a RIFF wave file holding the sound.
 std::string waveBytes(const Wave& wave);
-
-// A wave file read chunk by chunk; `fault` names what keeps it from being
-// 16-bit PCM with every chunk inside the file, and is empty when nothing does.
-struct WaveRead {
-    Wave wave;
-    std::string fault;
-};
-WaveRead readWave(std::span<const std::uint8_t> bytes);
 
 }  // namespace orbo
