@@ -5,8 +5,8 @@
 
 #include "game/core/Level.h"
 #include "game/headless/Machine.h"
-#include "tools/orbo-sim/Script.h"
-#include "tools/orbo-sim/Simulation.h"
+#include "game/replay/Script.h"
+#include "game/replay/Simulation.h"
 
 namespace orbo {
 namespace {
