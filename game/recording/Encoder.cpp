@@ -105,7 +105,7 @@ void Encoder::tick(std::uint32_t tick) {
         return;
     }
     spillPlain();
-    if (heldTick_ && tick == *heldTick_) {
+    if (heldTick_ && tick == *heldTick_ && heldReadings_ < MostReadingsInTickRecord) {
         ++heldReadings_;
         return;
     }

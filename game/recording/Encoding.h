@@ -40,6 +40,10 @@ inline constexpr unsigned PlainPassFewest = 3;
 inline constexpr unsigned PlainPassMost = PlainPassFewest + 3;
 inline constexpr unsigned PlainPassLargestChange = 31;
 
+// The most readings one tick record gives: more are written as several, so that
+// no record of a few bytes can stand for billions of readings.
+inline constexpr unsigned MostReadingsInTickRecord = 1U << 16;
+
 inline constexpr std::uint8_t CloseRequestedFlag = 1;
 inline constexpr std::uint8_t FocusLostFlag = 2;
 

@@ -182,7 +182,7 @@ bool RecordingReader::parse(Record& record) {
             return true;
         case TickTag: {
             std::uint64_t count = 0;
-            if (!number(value, UINT32_MAX) || !number(count, UINT32_MAX)) return false;
+            if (!number(value, UINT32_MAX) || !number(count, MostReadingsInTickRecord)) return false;
             if (count == 0) return damaged("a tick read no times");
             const auto zigzag = static_cast<std::uint32_t>(value);
             lastTick_ += (zigzag >> 1) ^ (0u - (zigzag & 1));
