@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 #include "game/core/ScanCodes.h"
 
@@ -24,11 +25,11 @@ void ReplayScreen::readViewer(const WindowEvents& window) {
     if (window.closeRequested) throw ReplayStopped{};
     KeyState keys{};
     if (!viewerKeys_.readState(keys)) return;
+    const KeyState before = std::exchange(lastKeys_, keys);
     const auto pressed = [&](int key) {
         const auto index = static_cast<std::size_t>(key);
-        return keys[index] != 0 && lastKeys_[index] == 0;
+        return keys[index] != 0 && before[index] == 0;
     };
-    lastKeys_ = keys;
     if (pressed(ScanCode::Escape)) throw ReplayStopped{};
     if (pressed(ScanCode::Equals) || pressed(KeypadPlus)) setPace(step_ + 1);
     if (pressed(Minus) || pressed(KeypadMinus)) setPace(step_ - 1);
