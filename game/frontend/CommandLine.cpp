@@ -38,8 +38,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Показать запись игры или сценарий orbo-sim из файла ФАЙЛ в её темпе; + и - ускоряют и "
                        "замедляют, Esc завершает."),
         QStringLiteral("ФАЙЛ"));
-    const QCommandLineOption record(QStringLiteral("record"),
-                                    QStringLiteral("Записывать игру также в файл ФАЙЛ."), QStringLiteral("ФАЙЛ"));
+    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("Записывать игру также в файл ФАЙЛ."),
+                                    QStringLiteral("ФАЙЛ"));
     const QCommandLineOption noRecord(
         QStringLiteral("no-record"),
         QStringLiteral("Не записывать игру (обычно каждая игра записывается в ~/.local/state/orbo/recordings)."));
@@ -55,10 +55,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return refused(QStringLiteral("Лишний параметр: ") + parser.positionalArguments().first());
     if (parser.isSet(level) && parser.value(level).isEmpty()) return refused(QStringLiteral("Не указан ФАЙЛ этажа"));
     if (parser.isSet(replay) && parser.value(replay).isEmpty()) return refused(QStringLiteral("Не указан ФАЙЛ записи"));
-    if (parser.isSet(record) && parser.value(record).isEmpty()) return refused(QStringLiteral("Не указан ФАЙЛ для записи"));
+    if (parser.isSet(record) && parser.value(record).isEmpty())
+        return refused(QStringLiteral("Не указан ФАЙЛ для записи"));
     if (parser.isSet(replay) && (parser.isSet(level) || parser.isSet(record) || parser.isSet(noRecord)))
-        return refused(QStringLiteral("--replay показывает запись и не играет: --level, --record и --no-record с ним "
-                                      "не сочетаются"));
+        return refused(
+            QStringLiteral("--replay показывает запись и не играет: --level, --record и --no-record с ним "
+                           "не сочетаются"));
     if (parser.isSet(record) && parser.isSet(noRecord))
         return refused(QStringLiteral("--record и --no-record не сочетаются"));
     CommandLine wanted;

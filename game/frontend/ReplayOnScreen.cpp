@@ -77,10 +77,9 @@ std::unique_ptr<std::istream> scriptAsRecording(Platform& real, const std::files
         const sim::SimOptions options = scriptOptions(read.bytes, real.programDir);
         std::istringstream text(read.bytes);
         const auto script = sim::parseScript(text);
-        const long long passes = std::accumulate(script.begin(), script.end(), 0LL,
-                                                 [](long long sum, const sim::Command& command) {
-                                                     return sum + command.passes;
-                                                 });
+        const long long passes =
+            std::accumulate(script.begin(), script.end(), 0LL,
+                            [](long long sum, const sim::Command& command) { return sum + command.passes; });
         if (passes > LongestScriptPasses) {
             tell(real, "Сценарий слишком длинный для показа: ", file, std::to_string(passes) + " passes");
             return nullptr;
@@ -186,8 +185,8 @@ int replayOnScreen(sdl::RealPlatform& machine, const std::filesystem::path& file
         return CannotReplay;
     }
     recording::ReplayScreen screen(real.keyboard);
-    recording::Replayer replayer(reader, {real.programDir, real.display, real.sound, real.music, real.messages, real.events},
-                                 &screen);
+    recording::Replayer replayer(
+        reader, {real.programDir, real.display, real.sound, real.music, real.messages, real.events}, &screen);
     const auto game = std::make_unique<Game>(replayer.platform());
     const sim::ReplayOutcome outcome = sim::replayRecording(replayer, *game);
     closeScreen(machine, outcome.kind != sim::ReplayOutcome::Kind::Stopped);

@@ -55,8 +55,7 @@ sim::ReplayOutcome replayed(const std::string& bytes) {
 ReadEnd readToEnd(const std::string& bytes) {
     std::istringstream in(bytes);
     recording::RecordingReader reader(in);
-    for (recording::Record record; reader.next(record);) {
-    }
+    for (recording::Record record; reader.next(record);) {}
     return reader.end();
 }
 
@@ -84,13 +83,14 @@ TEST(Recording, ADiskThatFillsUpIsNamedOnceAndTheRestGoesOn) {
     const TempDir dir;
     const auto file = dir.path() / "full.orbrec";
     // The disk is full once the file holds 500 bytes.
-    const ChildOutcome child = ChildProcess([&] {
-        ignoreFileSizeLimitSignal();
-        const rlimit limit{500, 500};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::string reports;
-        return replayed(recordedWin(&reports, file)).kind == Outcome::Matched ? reports : "the game went otherwise";
-    }).finish();
+    const ChildOutcome child =
+        ChildProcess([&] {
+            ignoreFileSizeLimitSignal();
+            const rlimit limit{500, 500};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::string reports;
+            return replayed(recordedWin(&reports, file)).kind == Outcome::Matched ? reports : "the game went otherwise";
+        }).finish();
     ASSERT_TRUE(child.exitedNormally);
     EXPECT_EQ(std::count(child.output.begin(), child.output.end(), '\n'), 1) << child.output;
     EXPECT_NE(child.output.find("full.orbrec stopped"), std::string::npos) << child.output;
