@@ -253,7 +253,7 @@ bool RecordingReader::parseBegin(Record& record) {
     if (kind < static_cast<std::uint8_t>(SessionBegin::Kind::NewGame) ||
         kind > static_cast<std::uint8_t>(SessionBegin::Kind::LevelFile))
         return damaged("unknown way to begin a session " + std::to_string(kind));
-    if (flags > (SoundFlag | MusicFlag | SmartCopsFlag) || speed == 0) return damaged("unknown options");
+    if (flags > (SoundFlag | MusicFlag | SmartCopsFlag)) return damaged("unknown options");
     record.kind = RecordKind::Begin;
     SessionBegin& begin = record.begin;
     begin.kind = static_cast<SessionBegin::Kind>(kind);

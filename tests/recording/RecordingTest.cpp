@@ -12,10 +12,13 @@
 #include <vector>
 
 #include "common/FileSizeLimit.h"
+#include "game/core/ScanCodes.h"
 #include "game/recording/RecordingFolder.h"
 #include "game/replay/Script.h"
+#include "game/replay/SessionStart.h"
 #include "game/replay/Simulation.h"
 #include "tests/common/ChildProcess.h"
+#include "tests/support/FakeMachine.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TempDir.h"
 
@@ -77,6 +80,41 @@ TEST(Recording, ReplaysToTheRecordedEndAndUpToAnyCut) {
     }
     // The last second of play is all a cut loses.
     EXPECT_GE(passesBefore, 937 - 2 * 62);
+}
+
+// What no script makes: no sound device, a keyboard that fails, the focus
+// lost (a pause) and the close box (the end), recorded and replayed.
+TEST(Recording, ReplaysTheMachinesFailuresAndTheWindowsEvents) {
+    test::FakeMachine live(ORBO_BIN_DIR);
+    live.sound.setAvailable(false);
+    std::string bytes;
+    recording::Recording recording([](const std::string&) {});
+    recording.keepIn(bytes);
+    recording::Recorder recorder(live.platform, recording);
+    const auto game = std::make_unique<Game>(recorder.platform());
+    int pass = 0;
+    live.events.onPump = [&] {
+        ++pass;
+        live.keyboard.setBroken(pass % 7 == 0);
+        if (pass == 20) live.keyboard.press({ScanCode::Right});
+        if (pass == 80) live.events.pending.focusLost = true;
+        if (pass == 120) live.events.pending.closeRequested = true;
+    };
+    recorder.beginSession({});
+    sim::playSessionAs(*game, {});
+    recorder.endSession(*game);
+    recorder.close();
+    ASSERT_TRUE(game->session.quit);
+
+    std::istringstream in(bytes);
+    recording::RecordingReader reader(in);
+    test::FakeMachine again(ORBO_BIN_DIR);
+    recording::Replayer replayer(
+        reader, {again.platform.programDir, again.display, again.sound, again.music, again.messages, again.events});
+    const auto replayedGame = std::make_unique<Game>(replayer.platform());
+    EXPECT_EQ(sim::replayRecording(replayer, *replayedGame).kind, Outcome::Matched);
+    EXPECT_EQ(again.messages.shown(), live.messages.shown());
+    EXPECT_EQ(replayedGame->units[0].x, game->units[0].x);
 }
 
 TEST(Recording, ADiskThatFillsUpIsNamedOnceAndTheRestGoesOn) {
