@@ -180,38 +180,9 @@ bool RecordingReader::parse(Record& record) {
             ended_ = true;
             end_ = {ReadEnd::Kind::Closed, blockStart_, "closed"};
             return true;
-        case TickTag: {
-            std::uint64_t count = 0;
-            if (!number(value, UINT32_MAX) || !number(count, MostReadingsInTickRecord)) return false;
-            if (count == 0) return damaged("a tick read no times");
-            const auto zigzag = static_cast<std::uint32_t>(value);
-            lastTick_ += (zigzag >> 1) ^ (0u - (zigzag & 1));
-            ticksLeft_ = count - 1;
-            record.kind = RecordKind::Tick;
-            record.number = lastTick_;
-            return true;
-        }
-        case TimeOfDayTag: {
-            char bytes[4];
-            for (char& part : bytes) {
-                std::uint8_t read = 0;
-                if (!byte(read)) return false;
-                part = static_cast<char>(read);
-            }
-            record.kind = RecordKind::TimeOfDay;
-            record.number = wordAt(bytes);
-            return true;
-        }
-        case SeedTag: {
-            std::uint8_t kind = 0;
-            if (!byte(kind) || !number(value, UINT32_MAX)) return false;
-            if (kind != static_cast<std::uint8_t>(DrawKind::Spaced24) &&
-                kind != static_cast<std::uint8_t>(DrawKind::StandardUniform))
-                return damaged("unknown kind of random draws " + std::to_string(kind));
-            record.kind = RecordKind::Seed;
-            record.seed = {static_cast<DrawKind>(kind), static_cast<std::uint32_t>(value)};
-            return true;
-        }
+        case TickTag: return parseTick(record);
+        case TimeOfDayTag: return parseTimeOfDay(record);
+        case SeedTag: return parseSeed(record);
         case KeysSameTag:
         case KeysChangedTag:
         case KeysFailedTag: return parseKeys(record, tag);
@@ -240,6 +211,43 @@ bool RecordingReader::parse(Record& record) {
         case LevelAgainTag: return parseLevel(record, true);
         default: return damaged("unknown record " + std::to_string(tag));
     }
+}
+
+bool RecordingReader::parseTick(Record& record) {
+    std::uint64_t change = 0;
+    std::uint64_t count = 0;
+    if (!number(change, UINT32_MAX) || !number(count, MostReadingsInTickRecord)) return false;
+    if (count == 0) return damaged("a tick read no times");
+    const auto zigzag = static_cast<std::uint32_t>(change);
+    lastTick_ += (zigzag >> 1) ^ (0u - (zigzag & 1));
+    ticksLeft_ = count - 1;
+    record.kind = RecordKind::Tick;
+    record.number = lastTick_;
+    return true;
+}
+
+bool RecordingReader::parseTimeOfDay(Record& record) {
+    char bytes[4];
+    for (char& part : bytes) {
+        std::uint8_t read = 0;
+        if (!byte(read)) return false;
+        part = static_cast<char>(read);
+    }
+    record.kind = RecordKind::TimeOfDay;
+    record.number = wordAt(bytes);
+    return true;
+}
+
+bool RecordingReader::parseSeed(Record& record) {
+    std::uint8_t kind = 0;
+    std::uint64_t seed = 0;
+    if (!byte(kind) || !number(seed, UINT32_MAX)) return false;
+    if (kind != static_cast<std::uint8_t>(DrawKind::Spaced24) &&
+        kind != static_cast<std::uint8_t>(DrawKind::StandardUniform))
+        return damaged("unknown kind of random draws " + std::to_string(kind));
+    record.kind = RecordKind::Seed;
+    record.seed = {static_cast<DrawKind>(kind), static_cast<std::uint32_t>(seed)};
+    return true;
 }
 
 bool RecordingReader::parseBegin(Record& record) {

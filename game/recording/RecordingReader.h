@@ -44,6 +44,9 @@ private:
     void readHeader();
     bool readBlock();
     bool parse(Record& record);
+    bool parseTick(Record& record);
+    bool parseTimeOfDay(Record& record);
+    bool parseSeed(Record& record);
     bool parseBegin(Record& record);
     bool parseKeys(Record& record, std::uint8_t tag);
     bool parseLevel(Record& record, bool again);
