@@ -78,6 +78,14 @@ cpu_percent() {
   python3 -c "print(round(($last - $first) * 100 / $(getconf CLK_TCK) / $seconds, 1))"
 }
 peak_mb() { awk '/VmHWM/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
+# The play screen: xdotool's search by name does not see the title SDL gives it.
+wait_play_screen() {
+  for _ in $(seq 100); do
+    xwininfo -root -children | grep -q '"Orbo": ' && return 0
+    sleep 0.1
+  done
+  return 1
+}
 wait_window() {  # name
   for _ in $(seq 100); do
     xdotool search --name "$1" 2> /dev/null | head -n 1 && return 0
@@ -100,7 +108,7 @@ measure_game() {  # bin label width height
   record "menu idle $size, % of a core" "$label" "$(cpu_percent "$orbo")" "%"
   # "Новая игра", then the title and the sprites.
   xdotool mousemove --window "$menu" 275 83 click 1
-  wait_window "^Orbo$" > /dev/null
+  wait_play_screen
   sleep 3
   xdotool keydown Right
   record "playing $size, % of a core" "$label" "$(cpu_percent "$orbo")" "%"
@@ -154,7 +162,7 @@ measure_recording() {  # bin label
     (cd "$bin" && DISPLAY=$display SDL_AUDIODRIVER=dummy XDG_STATE_HOME=$state \
       exec ./orbo --level Этажи/Orbo0.orb $([ $mode = recorded ] || echo --no-record) > /dev/null 2>&1) &
     orbo=$!; pids+=("$orbo")
-    DISPLAY=$display wait_window "^Orbo$" > /dev/null
+    DISPLAY=$display wait_play_screen
     sleep 3
     DISPLAY=$display xdotool keydown Right
     record "playing a level, $mode, % of a core" "$label" "$(cpu_percent "$orbo")" "%"
