@@ -12,7 +12,7 @@
 namespace orbo::recording {
 namespace {
 
-// Only an absolute path counts, as the base directory specification says.
+// Only an absolute path counts, as XDG base directories go.
 std::optional<std::filesystem::path> absoluteFromEnvironment(const char* name) {
     const char* value = std::getenv(name);
     if (value == nullptr || value[0] != '/') return std::nullopt;
