@@ -60,11 +60,12 @@ done
 
 # --- orbo-sim: passes a second over a long walk, traced at the end only and at every pass
 python3 -c "print('new'); [print('200 Right\n200 Left') for _ in range(500)]" > "$work/walk.txt"
-sim_rate() {  # bin trace
+sim_rate() {  # bin trace [more orbo-sim options]
   local bin=$1 trace=$2 passes cpu
+  shift 2
   passes=$("$bin/orbo-sim" --dir "$bin" --trace end < "$work/walk.txt" | python3 -c "import json,sys; print(sum(json.loads(l)['pass'] for l in sys.stdin))")
   # Processor time, not the wall clock: the machine may be busy with other work.
-  cpu=$( { TIMEFORMAT='%U %S'; time "$bin/orbo-sim" --dir "$bin" --trace "$trace" < "$work/walk.txt" > /dev/null; } 2>&1 )
+  cpu=$( { TIMEFORMAT='%U %S'; time "$bin/orbo-sim" --dir "$bin" --trace "$trace" "$@" < "$work/walk.txt" > /dev/null; } 2>&1 )
   python3 -c "u, s = map(float, '$cpu'.split()); print(round($passes / (u + s)))"
 }
 
@@ -77,6 +78,14 @@ cpu_percent() {
   python3 -c "print(round(($last - $first) * 100 / $(getconf CLK_TCK) / $seconds, 1))"
 }
 peak_mb() { awk '/VmHWM/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
+# The play screen: xdotool's search by name does not see the title SDL gives it.
+wait_play_screen() {
+  for _ in $(seq 100); do
+    xwininfo -root -children | grep -q '"Orbo": ' && return 0
+    sleep 0.1
+  done
+  return 1
+}
 wait_window() {  # name
   for _ in $(seq 100); do
     xdotool search --name "$1" 2> /dev/null | head -n 1 && return 0
@@ -99,7 +108,7 @@ measure_game() {  # bin label width height
   record "menu idle $size, % of a core" "$label" "$(cpu_percent "$orbo")" "%"
   # "Новая игра", then the title and the sprites.
   xdotool mousemove --window "$menu" 275 83 click 1
-  wait_window "^Orbo$" > /dev/null
+  wait_play_screen
   sleep 3
   xdotool keydown Right
   record "playing $size, % of a core" "$label" "$(cpu_percent "$orbo")" "%"
@@ -138,6 +147,37 @@ measure_pad() {  # bin label
   kill "$xvfb"; wait "$xvfb" 2> /dev/null || true
 }
 
+# Every game is recorded: one level played with the hero held running, recorded
+# and with --no-record, and the recording's size over that time.
+measure_recording() {  # bin label
+  local bin=$1 label=$2 display=":$((90 + RANDOM % 100))" xvfb orbo mode state started
+  "$bin/orbo" --help | grep -q -- --no-record || return 0
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  xvfb=$!; pids+=("$xvfb")
+  sleep 1
+  for mode in recorded --no-record; do
+    state="$work/state-$label-$mode"
+    rm -rf "$state"
+    started=$(date +%s.%N)
+    (cd "$bin" && DISPLAY=$display SDL_AUDIODRIVER=dummy XDG_STATE_HOME=$state \
+      exec ./orbo --level Этажи/Orbo0.orb $([ $mode = recorded ] || echo --no-record) > /dev/null 2>&1) &
+    orbo=$!; pids+=("$orbo")
+    DISPLAY=$display wait_play_screen
+    sleep 3
+    DISPLAY=$display xdotool keydown Right
+    record "playing a level, $mode, % of a core" "$label" "$(cpu_percent "$orbo")" "%"
+    DISPLAY=$display xdotool keyup Right
+    if [ $mode = recorded ]; then
+      sleep 1  # the last second's block
+      python3 -c "import os, sys, time; print(round(os.path.getsize(sys.argv[1]) * 60 / (time.time() - $started) / 1024, 1))" \
+        "$(ls "$state"/orbo/recordings/*.orbrec)" > "$work/size"
+      record "recording size, KB a minute of play" "$label" "$(cat "$work/size")" "KB"
+    fi
+    kill "$orbo"; wait "$orbo" 2> /dev/null || true
+  done
+  kill "$xvfb"; wait "$xvfb" 2> /dev/null || true
+}
+
 builds=("after:$after")
 [ -n "$before" ] && builds=("before:$before" "${builds[@]}")
 for entry in "${builds[@]}"; do
@@ -145,9 +185,13 @@ for entry in "${builds[@]}"; do
   for _ in $(seq $runs); do
     record "orbo-sim --trace end, passes a second" "$label" "$(sim_rate "$bin" end)" "per s"
     record "orbo-sim --trace all, passes a second" "$label" "$(sim_rate "$bin" all)" "per s"
+    # What recording a game costs a pass: a game plays 60 passes a second.
+    "$bin/orbo-sim" --help | grep -q -- --record &&
+      record "orbo-sim --trace end --record, passes a second" "$label" "$(sim_rate "$bin" end --record "$work/walk.orbrec")" "per s"
     measure_game "$bin" "$label" 1024 768
     measure_game "$bin" "$label" 1920 1080
     measure_editor "$bin" "$label"
+    measure_recording "$bin" "$label"
     [ -x "$bin/orbo_bench_pad" ] && measure_pad "$bin" "$label"
   done
 done

@@ -2,7 +2,6 @@
 
 #include "common/Paths.h"
 #include "common/ProgramFiles.h"
-#include "common/formats/LevelFile.h"
 
 namespace orbo {
 
@@ -13,8 +12,7 @@ std::filesystem::path programPath(const Game& game, const std::filesystem::path&
 void loadLevel(Game& game) {
     const auto file = game.session.levelFile.empty() ? programPath(game, program_files::levelFile(game.progress.level))
                                                      : game.session.levelFile;
-    std::error_code error;
-    const auto rows = std::filesystem::is_regular_file(file, error) ? readLevelFile(file) : std::nullopt;
+    const auto rows = game.platform.levels.read(file);
     if (!rows) {
         game.platform.messages.show(FileNotFoundText + displayPath(file), MessageIcon::Critical);
         game.session.quit = true;

@@ -4,8 +4,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "common/formats/LevelFile.h"
+#include "game/core/Draws.h"
 
 // The seams between the game and the machine. The game reaches time, input,
 // the screen, sound and the user only through these; each has a real
@@ -31,6 +35,9 @@ public:
     virtual void seedFromTimeOfDay() = 0;
     // Uniform in [0, 1).
     virtual float next() = 0;
+    // Which draws next() hands out since the last seeding: all a recording
+    // needs to keep of them.
+    virtual DrawSeed drawSeed() const = 0;
 };
 
 // 256 bytes indexed by keyboard scan code; non-zero means the key is down.
@@ -135,6 +142,20 @@ public:
     virtual WindowEvents pumpMessages() = 0;
 };
 
+// The level files as the game finds them: counted in the level folder and read
+// one by one.
+class LevelFiles {
+public:
+    virtual ~LevelFiles() = default;
+    // The number of ordinary files in the folder; empty when it is missing or cannot be read.
+    virtual std::optional<int> count(const std::filesystem::path& folder) = 0;
+    // The rows of a level file; empty when it is no ordinary file or cannot be read.
+    virtual std::optional<LevelRows> read(const std::filesystem::path& file) = 0;
+};
+
+// The level files on disk, which every machine reads unless it is given others.
+LevelFiles& levelFilesOnDisk();
+
 struct Platform {
     std::filesystem::path programDir;
     TickClock& clock;
@@ -145,6 +166,7 @@ struct Platform {
     MusicPlayer& music;
     MessageBox& messages;
     EventPump& events;
+    LevelFiles& levels = levelFilesOnDisk();
 };
 
 }  // namespace orbo

@@ -7,8 +7,14 @@ namespace orbo {
 namespace {
 
 CommandLine refused(const QString& why) {
-    return {.levelFile = {}, .fullscreen = true, .output = why + u'\n', .exitStatus = 2};
+    CommandLine refusal;
+    refusal.output = why + u'\n';
+    refusal.exitStatus = 2;
+    return refusal;
 }
+
+// Back to the bytes the shell passed, whatever the locale made of them.
+std::filesystem::path pathOf(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 }  // namespace
 
@@ -27,21 +33,46 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption fullscreen(QStringLiteral("fullscreen"),
                                         QStringLiteral("Игра на весь экран (так и без параметров)."));
     parser.addOptions({window, fullscreen});
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        QStringLiteral("Показать запись игры или сценарий orbo-sim из файла ФАЙЛ в её темпе; + и - ускоряют и "
+                       "замедляют, Esc завершает."),
+        QStringLiteral("ФАЙЛ"));
+    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("Записывать игру также в файл ФАЙЛ."),
+                                    QStringLiteral("ФАЙЛ"));
+    const QCommandLineOption noRecord(
+        QStringLiteral("no-record"),
+        QStringLiteral("Не записывать игру (обычно каждая игра записывается в ~/.local/state/orbo/recordings)."));
+    parser.addOptions({replay, record, noRecord});
 
     if (!parser.parse(arguments)) return refused(parser.errorText());
-    if (parser.isSet(help)) return {.levelFile = {}, .fullscreen = true, .output = parser.helpText(), .exitStatus = 0};
+    if (parser.isSet(help)) {
+        CommandLine helped;
+        helped.output = parser.helpText();
+        return helped;
+    }
     if (!parser.positionalArguments().isEmpty())
         return refused(QStringLiteral("Лишний параметр: ") + parser.positionalArguments().first());
     if (parser.isSet(level) && parser.value(level).isEmpty()) return refused(QStringLiteral("Не указан ФАЙЛ этажа"));
+    if (parser.isSet(replay) && parser.value(replay).isEmpty()) return refused(QStringLiteral("Не указан ФАЙЛ записи"));
+    if (parser.isSet(record) && parser.value(record).isEmpty())
+        return refused(QStringLiteral("Не указан ФАЙЛ для записи"));
+    if (parser.isSet(replay) && (parser.isSet(level) || parser.isSet(record) || parser.isSet(noRecord)))
+        return refused(
+            QStringLiteral("--replay показывает запись и не играет: --level, --record и --no-record с ним "
+                           "не сочетаются"));
+    if (parser.isSet(record) && parser.isSet(noRecord))
+        return refused(QStringLiteral("--record и --no-record не сочетаются"));
     CommandLine wanted;
     // The last of the two given counts, as with any repeated choice.
     for (const QString& name : parser.optionNames()) {
         if (name == window.names().first()) wanted.fullscreen = false;
         if (name == fullscreen.names().first()) wanted.fullscreen = true;
     }
-    // Back to the bytes the shell passed, whatever the locale made of them.
-    if (parser.isSet(level))
-        wanted.levelFile = std::filesystem::path(QFile::encodeName(parser.value(level)).toStdString());
+    if (parser.isSet(level)) wanted.levelFile = pathOf(parser.value(level));
+    if (parser.isSet(replay)) wanted.replayFile = pathOf(parser.value(replay));
+    if (parser.isSet(record)) wanted.recordFile = pathOf(parser.value(record));
+    wanted.recordGames = !parser.isSet(noRecord);
     return wanted;
 }
 

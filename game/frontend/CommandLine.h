@@ -10,6 +10,12 @@ namespace orbo {
 struct CommandLine {
     // Set: play this level file alone instead of opening the menu.
     std::optional<std::filesystem::path> levelFile;
+    // Set: play back this recording, or orbo-sim script, instead.
+    std::optional<std::filesystem::path> replayFile;
+    // Set: write the recording of the games played into this file as well.
+    std::optional<std::filesystem::path> recordFile;
+    // Every game played is recorded unless --no-record is given.
+    bool recordGames = true;
     // The play screen full screen (the default) or in a window.
     bool fullscreen = true;
     // Set: the text to print and the exit status, for --help or a wrong command line.

@@ -11,9 +11,11 @@
 #include "common/Paths.h"
 #include "game/frontend/CommandLine.h"
 #include "game/frontend/DefaultOptions.h"
+#include "game/frontend/GameRecorder.h"
 #include "game/frontend/MainMenu.h"
 #include "game/frontend/MenuPad.h"
 #include "game/frontend/PictureFiles.h"
+#include "game/frontend/ReplayOnScreen.h"
 #include "game/frontend/SessionMessages.h"
 #include "game/platform/RealPlatform.h"
 #include "game/session/Session.h"
@@ -26,12 +28,15 @@ namespace {
 // the pictures are made ready as the menu does, the options are the menu's
 // defaults, and the program ends with the session. The exit status is 1 when
 // the level could not be played to its end: that has been reported.
-int playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file) {
+int playLevelAlone(orbo::Game& game, const std::filesystem::path& programDir, const std::filesystem::path& file,
+                   orbo::GameRecorder* recorder) {
     const orbo::MenuPictureLoad pictures = orbo::prepareMenuPictures(programDir);
     if (!pictures.problems.isEmpty())
         orbo::showSessionMessage(pictures.problems.join(QLatin1Char('\n')).toStdString(), orbo::MessageIcon::Critical);
     orbo::applyDefaultOptions(game.settings);
+    if (recorder) recorder->beginSession(game, file);
     const orbo::LevelEnd end = orbo::playLevelFile(game, file);
+    if (recorder) recorder->endSession(game);
     return end == orbo::LevelEnd::NotPlayed || end == orbo::LevelEnd::ScreenLost ? 1 : 0;
 }
 
@@ -65,13 +70,18 @@ int main(int argc, char* argv[]) {
         programDir, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); },
         orbo::showSessionMessage);
     machine.screen().setFullscreen(wanted.fullscreen);
-    const auto game = std::make_unique<orbo::Game>(machine.platform());
-    if (wanted.levelFile) return playLevelAlone(*game, programDir, *wanted.levelFile);
+    if (wanted.replayFile) return orbo::replayOnScreen(machine, *wanted.replayFile);
+    std::optional<orbo::GameRecorder> recorder;
+    if (wanted.recordGames) recorder.emplace(machine.platform(), wanted.recordFile);
+    const auto game = std::make_unique<orbo::Game>(recorder ? recorder->platform() : machine.platform());
+    if (wanted.levelFile) return playLevelAlone(*game, programDir, *wanted.levelFile, recorder ? &*recorder : nullptr);
 
     std::optional<orbo::MenuPad> pad;
-    orbo::MainMenu menu(*game, programDir, [&pad](orbo::Game& played) {
+    orbo::MainMenu menu(*game, programDir, [&pad, &recorder](orbo::Game& played) {
         if (pad) pad->suspend();
+        if (recorder) recorder->beginSession(played);
         orbo::playSession(played);
+        if (recorder) recorder->endSession(played);
         if (pad) pad->resume();
     });
     pad.emplace(&menu);

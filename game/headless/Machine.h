@@ -38,7 +38,7 @@ struct BasicMachine {
     // The same machine with another screen, or another sound device, in place of its own.
     Platform platformWith(Display* screen, SoundDevice* speaker = nullptr) {
         return {platform.programDir,        clock, random,   keyboard, screen ? *screen : display,
-                speaker ? *speaker : sound, music, messages, events};
+                speaker ? *speaker : sound, music, messages, events,   platform.levels};
     }
 
     VirtualClock clock;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 #include "game/core/Platform.h"
 
@@ -11,13 +10,13 @@ namespace orbo::headless {
 // day" starts the seed's sequence again.
 class SeededRandom : public Random {
 public:
-    explicit SeededRandom(std::uint32_t seed = 1) : seed_(seed), engine_(seed) {}
-    void seedFromTimeOfDay() override { engine_.seed(seed_); }
-    float next() override { return std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_); }
+    explicit SeededRandom(std::uint32_t seed = 1) : draws_({DrawKind::StandardUniform, seed}) {}
+    void seedFromTimeOfDay() override { draws_ = SeededDraws(draws_.seed()); }
+    float next() override { return draws_.next(); }
+    DrawSeed drawSeed() const override { return draws_.seed(); }
 
 private:
-    std::uint32_t seed_;
-    std::mt19937 engine_;
+    SeededDraws draws_;
 };
 
 }  // namespace orbo::headless

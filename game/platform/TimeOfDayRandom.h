@@ -1,19 +1,18 @@
 #pragma once
 
-#include <random>
-
 #include "game/core/Platform.h"
 
 namespace orbo::sdl {
 
+// The game's own draws, seeded from the time of day at every session start.
 class TimeOfDayRandom : public Random {
 public:
     void seedFromTimeOfDay() override;
-    // 2^24 evenly spaced values from 0 up to, never including, 1.
-    float next() override;
+    float next() override { return draws_.next(); }
+    DrawSeed drawSeed() const override { return draws_.seed(); }
 
 private:
-    std::mt19937 engine_;
+    SeededDraws draws_;
 };
 
 }  // namespace orbo::sdl

@@ -20,7 +20,7 @@ constexpr std::uint32_t KettleTimerMs = 10;
 
 bool countLevels(Game& game) {
     const auto folder = programPath(game, program_files::lowerCaseLevelFolder());
-    const auto count = countFiles(folder);
+    const auto count = game.platform.levels.count(folder);
     if (!count) {
         game.platform.messages.show(PathNotFoundText + displayPath(folder), MessageIcon::Critical);
         game.session.quit = true;
@@ -32,8 +32,7 @@ bool countLevels(Game& game) {
 
 // The one level file is checked before the screen opens, as the level folder is.
 bool findLevelFile(Game& game) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(game.session.levelFile, error)) {
+    if (!game.platform.levels.read(game.session.levelFile)) {
         game.platform.messages.show(FileNotFoundText + displayPath(game.session.levelFile), MessageIcon::Critical);
         game.session.quit = true;
         return false;

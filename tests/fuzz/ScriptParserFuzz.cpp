@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "tools/orbo-sim/Script.h"
+#include "game/replay/Script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "game/replay/Script.h"
+#include "game/replay/Simulation.h"
 #include "tests/fuzz/FuzzFolder.h"
-#include "tools/orbo-sim/Script.h"
-#include "tools/orbo-sim/Simulation.h"
 
 namespace {
 

@@ -4,14 +4,14 @@
 # ORBO_FUZZ_SECONDS). A new crash is kept in crashes/TARGET/ and fails the run:
 # commit it with the mend, so that it is replayed for ever after.
 #
-# Usage: tests/fuzz/run-fuzz.sh [TARGET...]   (default: all five)
+# Usage: tests/fuzz/run-fuzz.sh [TARGET...]   (default: all six)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 seconds=${ORBO_FUZZ_SECONDS:-15}
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(level_reader script_parser simulation tune_check picture_header)
+[ ${#targets[@]} -gt 0 ] || targets=(level_reader script_parser simulation tune_check picture_header recording_reader)
 
 cd "$root"
 cmake --preset fuzz > /dev/null

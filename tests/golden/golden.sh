@@ -6,10 +6,12 @@
 # pixel of a frame. A change to a trace or a frame must be a deliberate one,
 # recorded by running this again with --update.
 #
-# Usage: golden.sh ORBO_SIM BIN_DIR [--update] [--keep DIR]
-#   BIN_DIR   the built program folder, for its pictures and sounds
-#   --update  record the present results as the new expected ones
-#   --keep    leave every trace and frame in DIR, to compare by eye
+# Usage: golden.sh ORBO_SIM BIN_DIR [--update] [--keep DIR] [--recorded]
+#   BIN_DIR     the built program folder, for its pictures and sounds
+#   --update    record the present results as the new expected ones
+#   --keep      leave every trace and frame in DIR, to compare by eye
+#   --recorded  record every game as it is played (which must change nothing),
+#               and replay each recording, which must end as the game did
 #
 # A case is a script in cases/ whose first lines may say:
 #   #! levels NAME   the level folder: levels/NAME, "none" (no folder) or "empty"
@@ -24,10 +26,12 @@ bin=$2
 shift 2
 update=false
 keep=""
+recorded=false
 while [ $# -gt 0 ]; do
   case $1 in
     --update) update=true ;;
     --keep) keep=$2; shift ;;
+    --recorded) recorded=true ;;
     *) echo "golden.sh: unknown option '$1'" >&2; exit 2 ;;
   esac
   shift
@@ -79,9 +83,11 @@ for case_file in "$here"/cases/*.txt; do
   read -r -a args <<< "$(header "$case_file" args)"
   shot=()
   grep -q '^#! shot' "$case_file" && shot=(--shot "$dir/shot.bmp")
+  record=()
+  $recorded && record=(--record "$work/$name.orbrec")
 
   status=0
-  "$sim" --dir "$dir" --trace all "${args[@]}" "${shot[@]}" < "$case_file" > "$dir/raw.jsonl" || status=$?
+  "$sim" --dir "$dir" --trace all "${args[@]}" "${shot[@]}" "${record[@]}" < "$case_file" > "$dir/raw.jsonl" || status=$?
   # Messages name files by their full path: the temporary folder must not count.
   sed "s#$work#WORK#g" "$dir/raw.jsonl" > "$dir/trace.jsonl"
   if [ "$status" -ne 0 ]; then
@@ -90,6 +96,10 @@ for case_file in "$here"/cases/*.txt; do
   fi
   compare "$name" trace.jsonl "$dir/trace.jsonl"
   [ ${#shot[@]} -eq 0 ] || compare "$name" frame.bmp "$dir/shot.bmp"
+  if $recorded && ! "$sim" --replay "$work/$name.orbrec" --dir "$dir" --trace end > /dev/null 2> "$work/replay.log"; then
+    echo "golden: $name: the replay of its recording: $(cat "$work/replay.log")" >&2
+    differing=$((differing + 1))
+  fi
 
   if [ -n "$keep" ]; then
     mkdir -p "$keep"

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "game/core/ScanCodes.h"
+#include "game/recording/Trace.h"
 #include "tests/tools/SimHarness.h"
 #include "tools/autoplayer/Distance.h"
 #include "tools/autoplayer/Novice.h"
 #include "tools/autoplayer/Planner.h"
 #include "tools/autoplayer/Replay.h"
 #include "tools/autoplayer/Table.h"
-#include "tools/orbo-sim/Trace.h"
 
 namespace orbo {
 namespace {
@@ -57,7 +57,8 @@ protected:
         simOptions.smartCops = smart;
         Json traced = run(autoplay::replayText(PlayOptions{}, plan), simOptions).back();
         std::string line;
-        sim::appendTraceLine(line, field.game(), traced["session"], traced["pass"], {}, {});
+        recording::appendTraceLine(line, field.game(), field.game().platform.clock.tickCount(), traced["session"],
+                                   traced["pass"], {}, {});
         Json played = Json::parse(line);
         for (const char* unread : {"effects", "messages"}) {
             traced.erase(unread);

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "game/replay/Script.h"
+#include "game/replay/Simulation.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TempDir.h"
-#include "tools/orbo-sim/Script.h"
-#include "tools/orbo-sim/Simulation.h"
 
 namespace orbo {
 

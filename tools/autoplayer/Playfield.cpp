@@ -1,12 +1,12 @@
 #include "tools/autoplayer/Playfield.h"
 
+#include "game/replay/StartLevel.h"
 #include "game/rules/Clocks.h"
 #include "game/rules/Movement.h"
 #include "game/rules/Pickups.h"
 #include "game/rules/Shots.h"
 #include "game/session/Keyboard.h"
 #include "game/session/Session.h"
-#include "tools/orbo-sim/StartLevel.h"
 
 namespace orbo::autoplay {
 namespace {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "game/core/ScanCodes.h"
-#include "tools/orbo-sim/Script.h"
-#include "tools/orbo-sim/Simulation.h"
+#include "game/replay/Script.h"
+#include "game/replay/Simulation.h"
 
 namespace orbo::autoplay {
 namespace {

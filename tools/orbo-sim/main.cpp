@@ -1,107 +1,124 @@
 // orbo-sim: plays a scripted game through the real session on fake platform
-// services and prints what happened as JSON lines. See README.md.
-#include <charconv>
-#include <cstdint>
+// services, or replays a recording of a game, and prints what happened as JSON
+// lines. See README.md.
+#include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "tools/orbo-sim/Script.h"
-#include "tools/orbo-sim/Simulation.h"
+#include "common/Paths.h"
+#include "game/recording/RecordingReader.h"
+#include "game/replay/RecordingReplay.h"
+#include "game/replay/Script.h"
+#include "game/replay/SimArguments.h"
+#include "game/replay/Simulation.h"
 
 namespace {
 
+using orbo::sim::printable;
+
 constexpr const char* Usage =
     "usage: orbo-sim --dir DIR [--speed N] [--smart] [--sound 0|1] [--music 0|1] [--seed N]\n"
-    "                [--level N] [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]  < script\n"
+    "                [--level N] [--frame-ms N] [--tick0 N] [--trace all|end] [--shot FILE]\n"
+    "                [--record FILE]  < script\n"
+    "       orbo-sim --replay FILE [--dir DIR] [--trace all|end] [--shot FILE]\n"
     "       orbo-sim --help\n"
     "Plays the script on standard input through the game's own session without a window and\n"
-    "prints what happened as JSON lines. See orbo-sim(6) for the script and the trace.\n";
+    "prints what happened as JSON lines; --record writes a recording of that game too.\n"
+    "--replay plays a recording of a game instead and says whether it ended as recorded\n"
+    "(exit status 0) or not (1). See orbo-sim(6) for the script, the trace and replays.\n";
 
-struct UsageError {
-    std::string message;
-};
-struct HelpWanted {};
+constexpr int NotMatched = 1;
+constexpr int BadInput = 2;
 
-std::uint32_t parseUnsigned(std::string_view option, std::string_view text, std::uint32_t low, std::uint32_t high) {
-    std::uint32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        throw UsageError{std::string(option) + " takes a whole number from " + std::to_string(low) + " to " +
-                         std::to_string(high) + ", not '" + std::string(text) + "'"};
-    return value;
-}
+void reportOnStandardError(const std::string& text) { std::cerr << "orbo-sim: " << printable(text) << '\n'; }
 
-orbo::sim::SimOptions parseArguments(int argc, char** argv) {
-    orbo::sim::SimOptions options;
-    bool haveDir = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view option = argv[i];
-        auto value = [&]() -> std::string_view {
-            if (i + 1 >= argc) throw UsageError{std::string(option) + " needs a value"};
-            return argv[++i];
-        };
-        if (option == "--help" || option == "-h") throw HelpWanted{};
-        if (option == "--dir") {
-            options.dir = std::string(value());
-            haveDir = true;
-        } else if (option == "--speed") {
-            options.speed = static_cast<int>(parseUnsigned(option, value(), 1, 7));
-        } else if (option == "--smart") {
-            options.smartCops = true;
-        } else if (option == "--sound") {
-            options.soundOn = parseUnsigned(option, value(), 0, 1) == 1;
-        } else if (option == "--music") {
-            options.musicOn = parseUnsigned(option, value(), 0, 1) == 1;
-        } else if (option == "--seed") {
-            options.seed = parseUnsigned(option, value(), 0, UINT32_MAX);
-        } else if (option == "--level") {
-            options.level = static_cast<int>(parseUnsigned(option, value(), 0, 9999));
-        } else if (option == "--frame-ms") {
-            options.frameMs = parseUnsigned(option, value(), 1, 10000);
-        } else if (option == "--tick0") {
-            options.tick0 = parseUnsigned(option, value(), 0, UINT32_MAX);
-        } else if (option == "--trace") {
-            const std::string_view mode = value();
-            if (mode != "all" && mode != "end")
-                throw UsageError{"--trace is all or end, not '" + std::string(mode) + "'"};
-            options.traceAll = mode == "all";
-        } else if (option == "--shot") {
-            options.shot = std::string(value());
-            // An empty name would silently write no picture at all.
-            if (options.shot.empty()) throw UsageError{"--shot needs a file name, not an empty path"};
-        } else {
-            throw UsageError{"unknown option '" + std::string(option) + "'"};
-        }
-    }
-    if (!haveDir) throw UsageError{"--dir DIR is required"};
+orbo::sim::SimOptions readOptions(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    orbo::sim::SimOptions options = orbo::sim::parseSimArguments(arguments);
+    const bool replaying = !options.replay.empty();
+    if (replaying && options.gameOptionsGiven)
+        throw orbo::sim::UsageError{"--replay takes no options that set up the game: the recording holds them"};
+    if (replaying && !options.record.empty()) throw orbo::sim::UsageError{"--record and --replay do not go together"};
+    if (options.dir.empty() && !replaying) throw orbo::sim::UsageError{"--dir DIR is required"};
+    // A replay reads its levels from the recording; the program's own folder holds the rest.
+    if (options.dir.empty()) options.dir = orbo::executableFolder();
     std::error_code error;
     if (!std::filesystem::is_directory(options.dir, error))
-        throw UsageError{"--dir: '" + options.dir.string() + "' is not a folder"};
+        throw orbo::sim::UsageError{"--dir: '" + options.dir.string() + "' is not a folder"};
     return options;
+}
+
+std::string where(const orbo::sim::ReplayOutcome& outcome) {
+    return "session " + std::to_string(outcome.session) + " after pass " + std::to_string(outcome.pass);
+}
+
+// Says how the replay went; the exit status.
+int judge(const std::string& file, const orbo::sim::ReplayOutcome& outcome) {
+    using Kind = orbo::sim::ReplayOutcome::Kind;
+    const std::string name = printable(file);
+    switch (outcome.kind) {
+        case Kind::Matched:
+            std::cerr << "orbo-sim: " << name << ": every session ended as recorded (" << outcome.sessions << ")\n";
+            return 0;
+        case Kind::Differed:
+            std::cerr << "orbo-sim: " << name
+                      << ": a session ended otherwise than recorded\n  recorded: " << printable(outcome.recordedEnd)
+                      << "\n  replayed: " << printable(outcome.replayedEnd) << '\n';
+            return NotMatched;
+        case Kind::Failed:
+            std::cerr << "orbo-sim: " << name << ": the replay went astray in " << where(outcome) << ": "
+                      << printable(outcome.failure) << '\n';
+            return NotMatched;
+        default:
+            std::cerr << "orbo-sim: " << name << ": byte " << outcome.end.byte << ": " << printable(outcome.end.what)
+                      << "; replayed up to there, " << where(outcome) << '\n';
+            return NotMatched;
+    }
+}
+
+int replay(const orbo::sim::SimOptions& options) {
+    std::ifstream in(options.replay, std::ios::binary);
+    if (!in) throw orbo::sim::UsageError{"--replay: '" + options.replay.string() + "' cannot be read"};
+    orbo::recording::RecordingReader reader(in);
+    using End = orbo::recording::ReadEnd::Kind;
+    if (reader.ended() && (reader.end().kind == End::NotARecording || reader.end().kind == End::Newer))
+        throw orbo::sim::UsageError{options.replay.string() + ": " + reader.end().what};
+    orbo::sim::Simulation simulation(options, std::cout);
+    const orbo::sim::ReplayOutcome outcome = simulation.replay(reader);
+    if (!options.shot.empty() && !simulation.saveShot()) return NotMatched;
+    return judge(options.replay.string(), outcome);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     try {
-        const orbo::sim::SimOptions options = parseArguments(argc, argv);
+        const orbo::sim::SimOptions options = readOptions(argc, argv);
+        if (!options.replay.empty()) return replay(options);
         const auto script = orbo::sim::parseScript(std::cin);
-        orbo::sim::Simulation simulation(options, std::cout);
+        std::optional<orbo::recording::Recording> recording;
+        if (!options.record.empty()) {
+            recording.emplace(reportOnStandardError);
+            recording->writeTo(options.record, orbo::recording::RecordingFile::Mode::Replace);
+        }
+        orbo::sim::Simulation simulation(options, std::cout, recording ? &*recording : nullptr);
         simulation.run(script);
         if (!options.shot.empty() && !simulation.saveShot()) {
             std::cerr << "orbo-sim: no frame was shown, or it could not be written to '"
-                      << orbo::sim::printable(options.shot.string()) << "'\n";
+                      << printable(options.shot.string()) << "'\n";
             return 1;
         }
-    } catch (const HelpWanted&) {
+    } catch (const orbo::sim::HelpWanted&) {
         std::cout << Usage;
-    } catch (const UsageError& error) {
-        std::cerr << "orbo-sim: " << orbo::sim::printable(error.message) << '\n' << Usage;
-        return 2;
+    } catch (const orbo::sim::UsageError& error) {
+        std::cerr << "orbo-sim: " << printable(error.message) << '\n' << Usage;
+        return BadInput;
     } catch (const orbo::sim::ScriptError& error) {
-        std::cerr << "orbo-sim: script " << orbo::sim::printable(error.what()) << '\n';
-        return 2;
+        std::cerr << "orbo-sim: script " << printable(error.what()) << '\n';
+        return BadInput;
     }
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "tools/orbo-sim/StartLevel.h"
+#include "game/replay/StartLevel.h"
 
 #include "game/core/Level.h"
 #include "game/rules/Progression.h"

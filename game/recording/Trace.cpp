@@ -1,10 +1,10 @@
-#include "tools/orbo-sim/Trace.h"
+#include "game/recording/Trace.h"
 
 #include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-namespace orbo::sim {
+namespace orbo::recording {
 namespace {
 
 template <typename Integer>
@@ -80,9 +80,8 @@ void appendBool(std::string& line, bool value) { line += value ? "true" : "false
 
 }  // namespace
 
-void appendTraceLine(std::string& line, const Game& game, int session, int pass, const std::vector<int>& effects,
-                     const std::vector<std::string>& messages) {
-    const std::uint32_t now = game.platform.clock.tickCount();
+void appendTraceLine(std::string& line, const Game& game, std::uint32_t now, int session, int pass,
+                     const std::vector<int>& effects, const std::vector<std::string>& messages) {
     line += "{\"session\":";
     appendInteger(line, session);
     line += ",\"pass\":";
@@ -136,4 +135,16 @@ void appendTraceLine(std::string& line, const Game& game, int session, int pass,
     line += "]}";
 }
 
-}  // namespace orbo::sim
+std::string sessionEndLine(const Game& game, std::uint32_t lastTick, int session, int passes,
+                           const SessionOutputs& outputs) {
+    std::string line;
+    appendTraceLine(line, game, lastTick, session, passes, outputs.effects, outputs.messages);
+    return line;
+}
+
+bool sameGame(std::string_view recorded, std::string_view replayed) {
+    constexpr std::string_view Messages = ",\"messages\":[";
+    return recorded.substr(0, recorded.rfind(Messages)) == replayed.substr(0, replayed.rfind(Messages));
+}
+
+}  // namespace orbo::recording

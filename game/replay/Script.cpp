@@ -1,4 +1,4 @@
-#include "tools/orbo-sim/Script.h"
+#include "game/replay/Script.h"
 
 #include <array>
 #include <charconv>

@@ -10,8 +10,11 @@
 
 #include "game/core/GameState.h"
 #include "game/headless/Machine.h"
-#include "tools/orbo-sim/Script.h"
-#include "tools/orbo-sim/ShotDisplay.h"
+#include "game/recording/Recorder.h"
+#include "game/recording/RecordingReader.h"
+#include "game/replay/RecordingReplay.h"
+#include "game/replay/Script.h"
+#include "game/replay/ShotDisplay.h"
 
 namespace orbo::sim {
 
@@ -29,14 +32,23 @@ struct SimOptions {
     bool traceAll = false;
     // Where to write the last composed frame as a picture; empty for no pictures at all.
     std::filesystem::path shot;
+    // Where to write a recording of the game as well; empty for none.
+    std::filesystem::path record;
+    // A recording to replay instead of a script.
+    std::filesystem::path replay;
+    // Options that set up the game, given: a recording holds its own.
+    bool gameOptionsGiven = false;
 };
 
 // Plays a script through the real session on fake platform services, printing
-// the trace as it goes.
+// the trace as it goes; given a recording, the game is recorded as it is played.
 class Simulation {
 public:
-    Simulation(const SimOptions& options, std::ostream& out);
+    Simulation(const SimOptions& options, std::ostream& out, recording::Recording* recording = nullptr);
+    // Plays the whole script; a recording is closed at its end.
     void run(const std::vector<Command>& script);
+    // Replays a recording on this machine instead, traced as a script is.
+    ReplayOutcome replay(recording::RecordingReader& recording);
     // Writes the last flipped frame to options.shot; false when there is none or it cannot be written.
     bool saveShot() const;
 
@@ -52,6 +64,7 @@ private:
     // With --shot the frames are composed in memory; without, the machine's screen keeps nothing.
     std::unique_ptr<ShotDisplay> shots_;
     Platform platform_;
+    std::unique_ptr<recording::Recorder> recorder_;
     std::unique_ptr<Game> game_;
 
     const std::vector<Command>* script_ = nullptr;

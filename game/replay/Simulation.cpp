@@ -1,8 +1,7 @@
-#include "tools/orbo-sim/Simulation.h"
+#include "game/replay/Simulation.h"
 
-#include "game/session/Session.h"
-#include "tools/orbo-sim/StartLevel.h"
-#include "tools/orbo-sim/Trace.h"
+#include "game/recording/Trace.h"
+#include "game/replay/SessionStart.h"
 
 namespace orbo::sim {
 namespace {
@@ -13,13 +12,14 @@ struct ScriptMovedOn {};
 
 }  // namespace
 
-Simulation::Simulation(const SimOptions& options, std::ostream& out)
+Simulation::Simulation(const SimOptions& options, std::ostream& out, recording::Recording* recording)
     : options_(options),
       out_(out),
       machine_(options.dir, {.firstTick = options.tick0, .seed = options.seed, .frameMs = options.frameMs}),
       shots_(options.shot.empty() ? nullptr : std::make_unique<ShotDisplay>(machine_.clock, options.frameMs)),
       platform_(machine_.platformWith(shots_.get())),
-      game_(std::make_unique<Game>(platform_)) {
+      recorder_(recording ? std::make_unique<recording::Recorder>(platform_, *recording) : nullptr),
+      game_(std::make_unique<Game>(recorder_ ? recorder_->platform() : platform_)) {
     // What the main menu sets when it loads, with the command line's choices.
     game_->settings.musicOn = options.musicOn;
     game_->settings.soundOn = options.soundOn;
@@ -49,6 +49,30 @@ void Simulation::run(const std::vector<Command>& script) {
             ++next_;  // passes after the session ended are not run
         }
     }
+    if (recorder_) recorder_->close();
+}
+
+ReplayOutcome Simulation::replay(recording::RecordingReader& recording) {
+    machine_.events.onPump = nullptr;
+    recording::Replayer replayer(recording, {platform_.programDir, platform_.display, platform_.sound, platform_.music,
+                                             platform_.messages, platform_.events});
+    const auto game = std::make_unique<Game>(replayer.platform());
+    std::pair<int, int> printed{0, -1};
+    const auto print = [&] {
+        line_.clear();
+        recording::appendTraceLine(line_, *game, replayer.lastTick(), replayer.session(), replayer.passes(),
+                                   machine_.sound.takePlayed(), machine_.messages.takeShown());
+        line_ += '\n';
+        out_ << line_;
+        printed = {replayer.session(), replayer.passes()};
+    };
+    if (options_.traceAll)
+        replayer.onPass = [&] {
+            if (replayer.passes() > 0) print();
+        };
+    return replayRecording(replayer, *game, [&] {
+        if (printed != std::pair{replayer.session(), replayer.passes()}) print();
+    });
 }
 
 bool Simulation::saveShot() const { return shots_ && shots_->saveBmp(options_.shot); }
@@ -58,13 +82,18 @@ void Simulation::runSession(Command::Kind kind) {
     pass_ = 0;
     printedPass_ = -1;
     passesLeft_ = 0;
-    if (kind == Command::Kind::NewGame && !startAtLevel(*game_, options_.level)) {
-        printLine();
-        return;
-    }
+    using Begin = recording::SessionBegin;
+    Begin begin;
+    begin.kind = kind == Command::Kind::ContinueGame ? Begin::Kind::ContinueGame
+                 : options_.level == 0               ? Begin::Kind::NewGame
+                                                     : Begin::Kind::NewGameAtLevel;
+    begin.settings = game_->settings;
+    begin.level = options_.level;
+    if (recorder_) recorder_->beginSession(begin);
     try {
-        playSession(*game_);
+        playSessionAs(*game_, begin);
     } catch (const ScriptMovedOn&) {}
+    if (recorder_) recorder_->endSession(*game_);
     if (printedPass_ != pass_) printLine();
 }
 
@@ -85,7 +114,8 @@ void Simulation::beginPass() {
 
 void Simulation::printLine() {
     line_.clear();
-    appendTraceLine(line_, *game_, session_, pass_, machine_.sound.takePlayed(), machine_.messages.takeShown());
+    recording::appendTraceLine(line_, *game_, machine_.clock.tickCount(), session_, pass_, machine_.sound.takePlayed(),
+                               machine_.messages.takeShown());
     line_ += '\n';
     out_ << line_;
     printedPass_ = pass_;

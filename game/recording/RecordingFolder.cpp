@@ -1,0 +1,59 @@
+#include "game/recording/RecordingFolder.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+#include <vector>
+
+namespace orbo::recording {
+namespace {
+
+// Only an absolute path counts, as XDG base directories go.
+std::optional<std::filesystem::path> absoluteFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || value[0] != '/') return std::nullopt;
+    return std::filesystem::path(value);
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> recordingFolder() {
+    if (auto state = absoluteFromEnvironment("XDG_STATE_HOME")) return *state / "orbo" / "recordings";
+    if (auto home = absoluteFromEnvironment("HOME")) return *home / ".local" / "state" / "orbo" / "recordings";
+    return std::nullopt;
+}
+
+std::optional<std::string> makeRecordingFolder(const std::filesystem::path& folder) {
+    std::filesystem::path made;
+    for (const auto& part : folder) {
+        made /= part;
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST) return std::generic_category().message(errno);
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) return std::generic_category().message(ENOTDIR);
+    return std::nullopt;
+}
+
+std::string recordingName(const std::tm& began, std::string_view level) {
+    std::array<char, 32> stamp{};
+    const std::size_t length = std::strftime(stamp.data(), stamp.size(), "%Y-%m-%d_%H-%M-%S_", &began);
+    return std::string(stamp.data(), length) + std::string(level) + std::string(RecordingExtension);
+}
+
+void keepNewestRecordings(const std::filesystem::path& folder, std::size_t kept) {
+    std::error_code error;
+    std::vector<std::filesystem::path> recordings;
+    std::filesystem::directory_iterator entry(folder, error);
+    for (const std::filesystem::directory_iterator end; !error && entry != end; entry.increment(error))
+        if (entry->path().extension() == RecordingExtension && entry->is_regular_file(error))
+            recordings.push_back(entry->path());
+    if (recordings.size() <= kept) return;
+    std::sort(recordings.begin(), recordings.end());
+    for (std::size_t i = 0; i + kept < recordings.size(); ++i) std::filesystem::remove(recordings[i], error);
+}
+
+}  // namespace orbo::recording
