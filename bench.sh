@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the game: the benchmark programs of bench/, orbo-sim's pass rate and
 # the real programs' processor time and memory under a virtual X server, three
 # runs each, printed as one table of minimum / median / maximum.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the format and tidy checks, the normal
 # build under a virtual X server, the whole suite again under AddressSanitizer
 # and UBSan, and a short run of every fuzz target.

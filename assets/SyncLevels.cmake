@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Lays the shipped LEVELS out in FOLDER and never loses a file it did not put
 # there. RECORD keeps the name and SHA-256 of every level this script wrote;

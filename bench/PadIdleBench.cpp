@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Processor time with a pad plugged in (SDL's virtual pad: no hardware needed),
 // where the game waits for the player: the menu reading its pads, and a real
 // session on the real play window, paused. Prints two tab-separated lines of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The protections Debian builds its programs with, so that what we ship passes
 # hardening-check: fortified libc calls (they need optimisation), stack
 # protector and stack clash checks, control-flow protection where the target

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Contributors: read NOTES.md at the project root first (house rules).
 
 # Our presets and CI turn warnings into errors; a packager's plain build, or a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the missing Debian packages, then configures and builds one preset.
 # Usage: scripts/setup.sh PRESET
 set -euo pipefail

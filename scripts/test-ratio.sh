@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints how much C++ test code there is for the C++ code it tests: a figure
 # to watch, not a gate. A line counts when it is neither blank nor a //
 # comment; test code is everything under tests/ and bench/ (test-only helpers

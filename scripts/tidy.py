@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs clang-tidy over every translation unit of our own code in a build
 folder and fails on any finding. A unit whose source, project headers and
 flags are unchanged since it last passed is not checked again.

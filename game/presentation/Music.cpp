@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ProgramFiles.h"
 #include "game/core/Level.h"
 #include "game/presentation/Presentation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orbo-glprobe: prints the OpenGL renderer's name (nothing where OpenGL cannot
 // start). The play screen asks it in a process of its own, so that loading the
 // OpenGL driver never costs the game's own memory.

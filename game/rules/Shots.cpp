@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/rules/Shots.h"
 
 #include "game/core/Effects.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orbo-assetgen writes the same bytes on every run; without a folder to write
 # into it has nowhere to write, which is a failure, not a success.
 # Usage: Determinism.sh ORBO_ASSETGEN

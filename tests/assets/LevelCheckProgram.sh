@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # levelcheck as a designer runs it: its exit status and what it says of each
 # file. Each layout fault is named where it is, and every kettle the game's own
 # moves cannot reach; faulty levels and what is no level file at all (a folder,

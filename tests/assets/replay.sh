@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a level's recorded winning script through orbo-sim from the program
 # folder and checks that the level was cleared with the recorded score and lives.
 #

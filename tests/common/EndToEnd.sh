@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the end-to-end tests that drive real windows under Xvfb; sourced.
 
 # Polls a condition for at most the given seconds.

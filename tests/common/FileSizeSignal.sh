@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Both programs ignore SIGXFSZ from their first line, so a write over the
 # file-size limit fails like one on a full disk instead of killing them.
 # Each runs as a copy in a folder of its own, so that the game's start-up does

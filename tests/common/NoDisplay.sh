@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a windowed program with no display named anywhere, then with displays
 # named that do not answer: it must print one clear line and exit 1, not abort
 # inside Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's file commands driven as a user would: opening and saving level
 // files, the player's own level folder, and trying the level in the game.
 #include <sched.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window driven as a user would: its look, the keys, painting and
 // taking strokes back, and the level check under the grid.
 #include "tests/editor/EditorFixture.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A level designer's first minutes on a real X display: the editor opens, three
 # cells are painted with bricks, undone and redone, F5 shows them on the play
 # screen, Esc comes back to the editor; a kettle beside the hero is taken and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game program on one level file, on a real X display: --help names the
 # option, a level file that is not there is named in a message box and ends the
 # program with status 1, a machine without sound says so in a message box

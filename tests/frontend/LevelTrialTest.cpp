@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game program's single-level mode: its command line, a session on one
 // level file, and the message boxes a session shows when SDL cannot.
 #include <QApplication>

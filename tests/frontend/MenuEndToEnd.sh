@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game program on a real X display: the menu opens, "Новая игра" runs a
 # session that Esc ends, a click made on the menu during play is dropped rather
 # than acted on afterwards, and "Выход" ends the program. Skipped (77) without a

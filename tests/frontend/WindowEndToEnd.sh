@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The play screen as a desktop window, on an X display of its own with a window
 # manager (openbox): `orbo --window` opens 1024 x 768, Alt+Enter switches to full
 # screen and back, a resized window shows the whole picture between black bars

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a level file: the reader gives 15 rows of tile codes 0 to 9.
 #include <cstddef>
 #include <cstdint>

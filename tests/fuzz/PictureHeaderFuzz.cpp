@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the start of a picture file: the check must answer without
 // reading out of bounds, and a size it lets through must fit on the screen.
 #include <cstddef>

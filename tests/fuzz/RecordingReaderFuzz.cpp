@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a recording: the reader gives records until it names where and
 // why they end, within the file, and never crashes, hangs or holds much memory.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer (any compiler, any build): feeds every file of the folders
 // and files named on the command line to the fuzz target once, so that the seed
 // inputs and every crash ever found run in each test run.

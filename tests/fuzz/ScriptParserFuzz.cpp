@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an orbo-sim script: either commands within their ranges or a
 // ScriptError, nothing else.
 #include <cstddef>

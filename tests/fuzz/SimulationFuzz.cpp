@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game from any level and any script: the input is the level file, a
 // line "---", then the script. Nothing may crash, hang or read out of bounds.
 #include <cstddef>

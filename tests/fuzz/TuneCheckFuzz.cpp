@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a tune file: the check must answer without reading out of bounds.
 #include <cstddef>
 #include <cstdint>

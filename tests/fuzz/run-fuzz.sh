@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz preset, then for every fuzz target replays its seed inputs and
 # every crash found so far, and fuzzes for a bounded time (15 s by default, or
 # ORBO_FUZZ_SECONDS). A new crash is kept in crashes/TARGET/ and fails the run:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Names where a golden result first differs from the recorded one.
 
 usage: first_difference.py EXPECTED ACTUAL

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays every case of the golden corpus through orbo-sim and compares its
 # trace (and its last frame, where the case asks for one) with the recorded
 # one in expected/ (xz-compressed). Any difference fails and is named: the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the .deb as `cpack -G DEB` does and checks it as a Debian packager
 # would: the same layout as an install, dependencies taken from the programs'
 # own libraries, every program hardened (hardening-check), and lintian --pedantic

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed game and editor on a real X display: the menu, the play window
 # and the editor's window carry the window class their desktop entry names as
 # StartupWMClass, so that a desktop groups them with their launcher, and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix as a player would, moves the whole
 # tree elsewhere, and checks it there: Debian's layout for games, the installed
 # tools at work, every command's manual page against its --help, the desktop

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the install and package tests share; sourced. Each test sets `scratch`
 # (a temporary folder of its own) before calling these.
 

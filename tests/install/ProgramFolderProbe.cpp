@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the folder the programs take as their own, for the install test to
 // start through links.
 #include <cstdio>

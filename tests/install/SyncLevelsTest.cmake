@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Lays levels out again and again in a scratch folder, as successive builds do,
 # with files of the player's own in between; none of them may ever be lost.

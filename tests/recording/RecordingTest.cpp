@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recordings made by the headless driver and read back: whole, cut short,
 // damaged or refused, and the player's folder of them.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orbo --replay on a real X display: the shipped winning script of level 3 is
 # shown to its end, level 4 on the screen after the scroll, at the recorded
 # pace and again with + pressed three times (the mark then says x8, the end is

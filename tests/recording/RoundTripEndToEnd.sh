@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Games played on a real X display, driven by xdotool, then replayed headless
 # by orbo-sim --replay, which must end each session on the line the live game
 # ended it with: a walk and a dig on one level file (written with --record, as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orbo-autoplayer never reports a success it did not have: a replay or table it
 # cannot write is named with the system's reason and exit status 1, a missing
 # folder is made, a level that is not there is named (exit 2, and orbo-sim plays

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orbo-sim as a user runs it: bad input ends it with status 2 and a message
 # naming the fault, its control characters escaped; --shot writes the last
 # frame shown as a picture, and fails, writing nothing, when none was shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orbo-assetgen: paints, synthesises and composes every picture, sound and the
 // tune the game, its menu and the editor read, and writes them below a program
 // folder. The same build always writes the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orbo-autoplayer: finds input scripts that clear the game's levels through the
 // real rules and cops, proves each one through orbo-sim's simulation, and
 // records them as replays or sums them up, with a weaker player's games, as a

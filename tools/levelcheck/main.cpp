@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // levelcheck: reports every layout fault of level files and every kettle the
 // hero cannot reach from his start cell.
 #include <cstdio>

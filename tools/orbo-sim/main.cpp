@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orbo-sim: plays a scripted game through the real session on fake platform
 // services, or replays a recording of a game, and prints what happened as JSON
 // lines. See README.md.
