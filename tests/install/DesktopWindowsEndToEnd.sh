@@ -43,7 +43,9 @@ checkWindow "DX Orbo" io.github.orbo.orbo.desktop "the menu"
 eval "$(xdotool getwindowgeometry --shell "$(windowNamed "DX Orbo")")"
 xdotool mousemove $((X + 275)) $((Y + 83)) click 1 # "Новая игра"
 checkWindow "Orbo" io.github.orbo.orbo.desktop "the play window"
-holdEscUntil windowGone Orbo || fail "Esc did not end the session"
+# The play window reads keys only while it has the focus, and no window manager gives it.
+xdotool windowfocus "$(windowOf Orbo)" 2>/dev/null
+holdEscUntil windowGone Orbo || fail "Esc did not end the session; the game said: $(cat "$scratch/game.log")"
 
 "$prefix/games/orbo-editor" >"$scratch/editor.log" 2>&1 &
 started+=($!)
