@@ -24,8 +24,13 @@ script=$work/Orbo3.txt
 } >"$script"
 export SDL_AUDIODRIVER=dummy XDG_STATE_HOME=$work/state
 pid=
+# A message box left up would hold the display for the tests after this one. SDL
+# shows its boxes from a child process, so the child goes first, then the game.
 cleanup() {
-    [[ -n "$pid" ]] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    if [[ -n "$pid" ]]; then
+        pkill -KILL -P "$pid" 2>/dev/null
+        kill -KILL "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
