@@ -30,17 +30,17 @@ const int PeakCeiling = static_cast<int>(32768 * std::pow(10.0, -1.0 / 20));
 Wave readEffect(const std::filesystem::path& name) {
     const auto file = assets_test::resolved(name);
     EXPECT_TRUE(isPlayableWave(assets_test::readBytes(file))) << name;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(file.c_str(), &spec, &buffer, &length)) {
+    if (!SDL_LoadWAV(file.c_str(), &waveFormat, &buffer, &length)) {
         ADD_FAILURE() << name << ": " << SDL_GetError();
         return {};
     }
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> samples(buffer, SDL_FreeWAV);
-    EXPECT_EQ(spec.format, AUDIO_S16LSB) << name;
+    EXPECT_EQ(waveFormat.format, AUDIO_S16LSB) << name;
     const auto* first = reinterpret_cast<const std::int16_t*>(samples.get());
-    return {spec.channels, spec.freq, std::vector<std::int16_t>(first, first + length / 2)};
+    return {waveFormat.channels, waveFormat.freq, std::vector<std::int16_t>(first, first + length / 2)};
 }
 
 double meanSquareDb(const std::vector<double>& signal, std::size_t start, std::size_t length) {
