@@ -6,26 +6,17 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdlib>
 #include <system_error>
 #include <vector>
 
+#include "common/XdgFolders.h"
+
 namespace orbo::recording {
-namespace {
-
-// Only an absolute path counts, as XDG base directories go.
-std::optional<std::filesystem::path> absoluteFromEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || value[0] != '/') return std::nullopt;
-    return std::filesystem::path(value);
-}
-
-}  // namespace
 
 std::optional<std::filesystem::path> recordingFolder() {
-    if (auto state = absoluteFromEnvironment("XDG_STATE_HOME")) return *state / "orbo" / "recordings";
-    if (auto home = absoluteFromEnvironment("HOME")) return *home / ".local" / "state" / "orbo" / "recordings";
-    return std::nullopt;
+    const auto state = xdgBaseFolder("XDG_STATE_HOME", std::filesystem::path(".local") / "state");
+    if (!state) return std::nullopt;
+    return *state / "orbo" / "recordings";
 }
 
 std::optional<std::string> makeRecordingFolder(const std::filesystem::path& folder) {
